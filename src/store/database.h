@@ -1,0 +1,99 @@
+#pragma once
+// Thin RAII layer over one SQLite connection. Every failure is a SqlError carrying the SQL.
+#include "sql_error.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace store {
+
+// One prepared statement. Values are bound by position (1-based in SQL, 0-based here).
+class Statement {
+public:
+    Statement() = default;
+    Statement(sqlite3 *db, const QString &sql);
+    ~Statement();
+    Statement(Statement &&o) noexcept;
+    Statement &operator=(Statement &&o) noexcept;
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    void bind(int index, const QVariant &value);
+    void bindAll(const QVariantList &values);
+    bool step();                 // true while a row is available
+    void reset();
+    int columnCount() const;
+    QString columnName(int i) const;
+    QString columnDeclType(int i) const;
+    QString columnTable(int i) const;     // origin table, empty for expressions
+    QString columnOrigin(int i) const;    // origin column, empty for expressions
+    QVariant value(int i) const;
+    qint64 int64(int i) const;
+    bool isNull(int i) const;
+    const QString &sql() const { return sql_; }
+    sqlite3_stmt *handle() const { return stmt_; }
+    explicit operator bool() const { return stmt_ != nullptr; }
+
+private:
+    [[noreturn]] void fail(int rc) const;
+    sqlite3 *db_ = nullptr;
+    sqlite3_stmt *stmt_ = nullptr;
+    QString sql_;
+};
+
+class Database {
+public:
+    Database() = default;
+    explicit Database(const QString &path, bool readOnly = false);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    void open(const QString &path, bool readOnly = false);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    const QString &path() const { return path_; }
+
+    // Runs a statement (or several, without parameters) that returns no rows; returns the
+    // number of rows changed by the last one.
+    int exec(const QString &sql, const QVariantList &params = {});
+    // The first column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString &sql, const QVariantList &params = {});
+    Statement prepare(const QString &sql);
+    qint64 lastInsertRowid() const;
+    bool tableExists(const QString &name);
+    QStringList columnNames(const QString &table);
+
+    // Nested transactions (savepoints). Prefer the Transaction guard below.
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return depth_; }
+
+    sqlite3 *handle() const { return db_; }
+
+private:
+    sqlite3 *db_ = nullptr;
+    QString path_;
+    int depth_ = 0;
+};
+
+// Commits when commit() is called; rolls back when it goes out of scope without it.
+class Transaction {
+public:
+    explicit Transaction(Database &db) : db_(db) { db_.begin(); }
+    ~Transaction();
+    void commit();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+private:
+    Database &db_;
+    bool done_ = false;
+};
+
+} // namespace store

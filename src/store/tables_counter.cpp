@@ -1,0 +1,10 @@
+#include "tables.h"
+
+namespace store {
+
+QList<TableDef> counterTables()
+{
+    return {};
+}
+
+} // namespace store

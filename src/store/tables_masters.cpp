@@ -1,0 +1,10 @@
+#include "tables.h"
+
+namespace store {
+
+QList<TableDef> masterTables()
+{
+    return {};
+}
+
+} // namespace store

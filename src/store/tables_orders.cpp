@@ -1,0 +1,10 @@
+#include "tables.h"
+
+namespace store {
+
+QList<TableDef> orderTables()
+{
+    return {};
+}
+
+} // namespace store

@@ -1,0 +1,151 @@
+#include "store/company_settings.h"
+#include "store/dataset.h"
+#include "store/session.h"
+#include "temp_home.h"
+
+#include <gtest/gtest.h>
+
+using namespace store;
+
+namespace {
+// A small table of our own beside the data folder's tables.
+void makeItems(Database &db)
+{
+    TableDef t;
+    t.name = QStringLiteral("items");
+    t.columns = {ColumnDef::text(QStringLiteral("コード"), 4), ColumnDef::text(QStringLiteral("名前"), 10),
+                 ColumnDef::money(QStringLiteral("金額")), ColumnDef::logical(QStringLiteral("済")),
+                 ColumnDef::date(QStringLiteral("日付"))};
+    t.primaryKey = {QStringLiteral("コード")};
+    db.exec(t.createSql());
+    const char16_t *rows[][2] = {{u"0003", u"みかん"}, {u"0001", u"りんご"}, {u"0002", u"なし"}};
+    for (auto &r : rows)
+        db.exec(QStringLiteral("INSERT INTO items (コード, 名前, 金額) VALUES (?, ?, 100)"),
+                {QString::fromUtf16(r[0]), QString::fromUtf16(r[1])});
+}
+} // namespace
+
+TEST(Dataset, LiveSelectNavigatesEditsAndPosts)
+{
+    TempHome home;
+    Database &db = home.db();
+    makeItems(db);
+    Dataset q(db, QStringLiteral("SELECT * FROM items ORDER BY コード"));
+    q.open();
+    EXPECT_TRUE(q.isLive());
+    EXPECT_EQ(q.recordCount(), 3);
+    EXPECT_EQ(q.field(QStringLiteral("コード")).asString(), QStringLiteral("0001"));
+    EXPECT_TRUE(q.bof());
+    q.next();
+    q.next();
+    EXPECT_FALSE(q.eof());
+    q.next();
+    EXPECT_TRUE(q.eof());
+    EXPECT_EQ(q.recNo(), 3);
+
+    ASSERT_TRUE(q.locateExact(QStringLiteral("名前"), QStringLiteral("なし")));
+    EXPECT_EQ(q.recNo(), 2);
+    q.edit();
+    // A text longer than its column is cut to the column's bytes, never inside a character.
+    q.field(QStringLiteral("名前")).setString(QStringLiteral("あいうえおか"));
+    q.field(QStringLiteral("済")).setBool(true);
+    q.field(QStringLiteral("日付")).setDate(QDate(2008, 4, 5));
+    q.post();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT 名前 FROM items WHERE コード='0002'")).toString(), QStringLiteral("あいうえお"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT 日付 FROM items WHERE コード='0002'")).toString(), QStringLiteral("2008-04-05"));
+    EXPECT_TRUE(q.field(QStringLiteral("済")).asBool());
+    EXPECT_EQ(q.field(QStringLiteral("日付")).asString(), QStringLiteral("2008/04/05"));
+
+    q.append();
+    q.field(QStringLiteral("コード")).setString(QStringLiteral("0009"));
+    q.field(QStringLiteral("名前")).setString(QString());
+    q.post();
+    EXPECT_EQ(q.recordCount(), 4);
+    EXPECT_TRUE(q.field(QStringLiteral("名前")).isBlank());
+    // Empty text is stored as null, so both blank tests find it.
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM items WHERE 名前 IS NULL")).toInt(), 1);
+
+    // A duplicate key is refused and the set stays in insert state with its values.
+    q.append();
+    q.field(QStringLiteral("コード")).setString(QStringLiteral("0001"));
+    try {
+        q.post();
+        FAIL() << "duplicate key was stored";
+    } catch (const SqlError &e) {
+        EXPECT_TRUE(e.isConstraint());
+        EXPECT_TRUE(e.sql().startsWith(QStringLiteral("INSERT INTO")));
+    }
+    EXPECT_EQ(q.state(), Dataset::State::Insert);
+    q.cancel();
+    EXPECT_EQ(q.recordCount(), 4);
+
+    ASSERT_TRUE(q.locatePrefix(QStringLiteral("コード"), QStringLiteral("000")));
+    EXPECT_EQ(q.recNo(), 1);
+    EXPECT_FALSE(q.locatePrefix(QStringLiteral("コード"), QStringLiteral("9")));
+    EXPECT_EQ(q.recNo(), 1);
+    q.last();
+    q.remove();
+    EXPECT_EQ(q.recordCount(), 3);
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM items")).toInt(), 3);
+}
+
+TEST(Dataset, JoinAndAggregateAreReadOnly)
+{
+    TempHome home;
+    Database &db = home.db();
+    makeItems(db);
+    const QString cases[] = {
+        QStringLiteral("SELECT count(*) AS n FROM items"),
+        QStringLiteral("SELECT a.コード FROM items a, items b WHERE a.コード = b.コード"),
+        QStringLiteral("SELECT 名前 FROM items GROUP BY 名前"),
+        QStringLiteral("SELECT DISTINCT 名前 FROM items"),
+    };
+    for (const QString &sql : cases) {
+        Dataset q(db, sql);
+        q.open();
+        EXPECT_FALSE(q.isLive()) << sql.toStdString();
+        EXPECT_THROW(q.edit(), SqlError) << sql.toStdString();
+    }
+    Dataset q(db, QStringLiteral("SELECT コード, 名前 || 'x' AS 表示 FROM items WHERE 金額 = ? ORDER BY コード DESC"), nullptr);
+    q.setParams({100});
+    q.open();
+    EXPECT_TRUE(q.isLive());
+    EXPECT_EQ(q.field(QStringLiteral("表示")).asString(), QStringLiteral("みかんx"));
+    EXPECT_FALSE(q.field(QStringLiteral("表示")).canModify());
+    EXPECT_TRUE(q.field(QStringLiteral("コード")).canModify());
+    EXPECT_THROW(q.field(QStringLiteral("ない")), SqlError);
+    EXPECT_EQ(q.findField(QStringLiteral("ない")), nullptr);
+}
+
+TEST(Dataset, EngineErrorsCarryTheSql)
+{
+    TempHome home;
+    Dataset q(home.db(), QStringLiteral("SELECT * FROM nosuchtable"));
+    try {
+        q.open();
+        FAIL();
+    } catch (const SqlError &e) {
+        EXPECT_EQ(e.sql(), QStringLiteral("SELECT * FROM nosuchtable"));
+        EXPECT_TRUE(e.text().contains(QStringLiteral("nosuchtable")));
+    }
+}
+
+TEST(CompanySettings, FreshRowAndCarrierNumbers)
+{
+    TempHome home;
+    Database &db = home.db();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM system")).toInt(), 1);
+    EXPECT_EQ(db.columnNames(QStringLiteral("system")).size(), 62);
+    EXPECT_EQ(systemText(db, QStringLiteral("通常送状")), QStringLiteral("00 宅急便"));
+    EXPECT_TRUE(systemFlag(db, QStringLiteral("送状送元送先同一時自社")));
+    EXPECT_FALSE(systemFlag(db, QStringLiteral("カラー設定")));    // null counts as false
+    EXPECT_EQ(defaultCarrier(db), 0);
+    EXPECT_EQ(yuPackEdition(db), 1);     // empty
+    EXPECT_EQ(pelicanEdition(db), 2);
+    EXPECT_EQ(sagawaEdition(db), 1);
+    setSystemValue(db, QStringLiteral("通常送状"), QStringLiteral("03 ゆうパック"));
+    setSystemValue(db, QStringLiteral("版数NOペリカン便"), QStringLiteral("01 ペリカン便2005年版"));
+    EXPECT_EQ(defaultCarrier(db), 3);
+    EXPECT_EQ(pelicanEdition(db), 1);
+    EXPECT_TRUE(systemText(db, QStringLiteral("バックアップ先フォルダ")).endsWith(QStringLiteral("実り直送便バックアップ")));
+}
