@@ -1,0 +1,24 @@
+#include "safe_application.h"
+
+#include "app/common/prompter.h"
+#include "store/sql_error.h"
+
+namespace minori {
+
+bool SafeApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const store::Abort &) {
+        // A handler stopped its operation after saying why.
+    } catch (const store::SqlError &e) {
+        ShowError(e.text());
+    } catch (const std::exception &e) {
+        ShowError(QString::fromUtf8(e.what()));
+    } catch (...) {
+        ShowError(QStringLiteral("不明なエラー"));
+    }
+    return false;
+}
+
+} // namespace minori
