@@ -196,7 +196,9 @@ void TfMain::buildPanels()
     base->addWidget(panelBigner_);
     base->addWidget(panelAdvans_);
     outer->addWidget(basePanel_, 1);
-    basePanel_->setVisible(false);
+    // The panels appear when the start-up sequence has set the user mode.
+    panelBigner_->setVisible(false);
+    panelAdvans_->setVisible(false);
     setCentralWidget(central);
     refreshButtonStates();
 }
@@ -260,6 +262,8 @@ void TfMain::formShow()
     }
     if (firstShow_) {
         firstShow_ = false;
+        if (splash_)
+            splash_->raise();
         firstShow();
     }
 }
@@ -295,7 +299,6 @@ void TfMain::firstShow()
         buttonDesigning_->setFocus();
     }
     setWindowTitle(title);
-    basePanel_->setVisible(true);
     menuBar()->hide();
     if (auto *b = button(QStringLiteral("カラー設定"), true))
         b->setVisible(store::systemFlag(db, QStringLiteral("カラー設定")));
