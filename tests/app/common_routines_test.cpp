@@ -120,3 +120,31 @@ TEST(ScreenState, ModeLabelAndKeyNavigation)
     EXPECT_TRUE(memo->hasFocus());
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("\n"));
 }
+
+#include "app/common/input_date.h"
+#include <QCalendarWidget>
+
+TEST(InputDate, PresetAndPickIntoTheRow)
+{
+    TempHome home;
+    TfInputDate dlg;
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("日付入力"));
+    EXPECT_EQ(dlg.date(), QDate::currentDate());     // no preset: today
+    dlg.setPreset(QDate(2008, 4, 5));
+    EXPECT_EQ(dlg.calendar()->selectedDate(), QDate(2008, 4, 5));
+
+    store::Dataset q(home.db(), QStringLiteral("SELECT * FROM system"));
+    q.open();
+    QLineEdit box;
+    box.setProperty("boundField", QStringLiteral("定期購入確認日"));
+    setDateAsker([](TfInputDate &d) {
+        d.calendar()->setSelectedDate(QDate(2026, 12, 24));
+        d.accept();
+        return true;
+    });
+    EXPECT_TRUE(PickDateForCombo(&box, q));
+    EXPECT_TRUE(q.isEditing());
+    q.post();
+    EXPECT_EQ(home.db().scalar(QStringLiteral("SELECT 定期購入確認日 FROM system")).toString(), QStringLiteral("2026-12-24"));
+    setDateAsker({});
+}

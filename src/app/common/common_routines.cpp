@@ -127,6 +127,18 @@ void EnsureEditing(store::Dataset &set)
 
 void RefreshKeepPosition(store::Dataset &set) { set.refresh(); }
 
+void BindToData(QObject *screen)
+{
+    for (store::Dataset *q : screen->findChildren<store::Dataset *>())
+        q->setDatabase(store::Session::data());
+}
+
+void CloseAllQueries(QObject *screen)
+{
+    for (store::Dataset *q : screen->findChildren<store::Dataset *>())
+        q->close();
+}
+
 bool PackTable(const QString &table, bool showOk, bool showFailure)
 {
     const QString path = DataFolderPath() + u'/' + table;

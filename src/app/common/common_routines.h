@@ -36,6 +36,9 @@ void CopyFieldsByName(store::Dataset &target, store::Dataset &source);
 void PostIfEditing(store::Dataset &query);
 void EnsureEditing(store::Dataset &set);
 void RefreshKeepPosition(store::Dataset &set);
+// Binds every result set a screen owns to the session's data folder / closes them all.
+void BindToData(QObject *screen);
+void CloseAllQueries(QObject *screen);
 // Gives the space of deleted rows back (the database file shrinks); false with a message on failure.
 bool PackTable(const QString &table, bool showOk, bool showFailure);
 
