@@ -1,6 +1,12 @@
 #include "store/company_settings.h"
 #include "store/dataset.h"
 #include "store/session.h"
+#include "store/tables.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include "temp_home.h"
 
 #include <gtest/gtest.h>
@@ -148,4 +154,98 @@ TEST(CompanySettings, FreshRowAndCarrierNumbers)
     EXPECT_EQ(defaultCarrier(db), 3);
     EXPECT_EQ(pelicanEdition(db), 1);
     EXPECT_TRUE(systemText(db, QStringLiteral("バックアップ先フォルダ")).endsWith(QStringLiteral("実り直送便バックアップ")));
+}
+
+TEST(Dataset, EventsFireInOrderAndBeforePostCanRefuse)
+{
+    TempHome home;
+    Database &db = home.db();
+    makeItems(db);
+    Dataset q(db, QStringLiteral("SELECT * FROM items ORDER BY コード"));
+    QStringList log;
+    auto note = [&log](const char *name) { return [&log, name](Dataset &) { log << QString::fromLatin1(name); }; };
+    q.afterOpen = note("afterOpen");
+    q.onNewRecord = note("newRecord");
+    q.afterInsert = note("afterInsert");
+    q.beforeEdit = note("beforeEdit");
+    q.afterEdit = note("afterEdit");
+    q.afterPost = note("afterPost");
+    q.afterCancel = note("afterCancel");
+    q.beforeDelete = note("beforeDelete");
+    q.afterDelete = note("afterDelete");
+    q.beforeScroll = note("beforeScroll");
+    q.afterScroll = note("afterScroll");
+    bool refuse = true;
+    q.beforePost = [&](Dataset &d) {
+        log << QStringLiteral("beforePost");
+        if (refuse)
+            throw Abort();
+        d.field(QStringLiteral("名前")).setString(QStringLiteral("確定"));   // last changes before the write
+    };
+    q.open();
+    q.next();
+    q.edit();
+    EXPECT_THROW(q.post(), Abort);
+    EXPECT_EQ(q.state(), Dataset::State::Edit);
+    refuse = false;
+    q.post();
+    q.append();
+    q.cancel();
+    q.first();
+    q.remove();
+    EXPECT_EQ(log, QStringList({"afterOpen", "afterScroll", "beforeScroll", "afterScroll", "beforeEdit", "afterEdit",
+                                "beforePost", "beforePost", "afterPost", "beforeScroll", "newRecord", "afterInsert",
+                                "afterScroll", "afterCancel", "afterScroll", "beforeScroll", "afterScroll",
+                                "beforeDelete", "afterDelete", "afterScroll"}));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT 名前 FROM items WHERE コード='0002'")).toString(), QStringLiteral("確定"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM items WHERE コード='0001'")).toInt(), 0);
+}
+
+TEST(Dataset, BlankMeansEmptyOrNullAndLocateFindsBoth)
+{
+    TempHome home;
+    Database &db = home.db();
+    makeItems(db);
+    db.exec(QStringLiteral("UPDATE items SET 名前 = '' WHERE コード = '0003'"));   // written by raw SQL
+    db.exec(QStringLiteral("UPDATE items SET 名前 = NULL WHERE コード = '0002'"));
+    Dataset q(db, QStringLiteral("SELECT * FROM items ORDER BY コード"));
+    q.open();
+    ASSERT_TRUE(q.locateExact(QStringLiteral("名前"), QString()));
+    EXPECT_EQ(q.field(QStringLiteral("コード")).asString(), QStringLiteral("0002"));
+    EXPECT_TRUE(q.field(QStringLiteral("名前")).isBlank());
+    EXPECT_TRUE(q.field(QStringLiteral("名前")).isNull());
+    q.next();
+    EXPECT_TRUE(q.field(QStringLiteral("名前")).isBlank());
+    EXPECT_FALSE(q.field(QStringLiteral("名前")).isNull());
+    EXPECT_EQ(q.field(QStringLiteral("名前")).asString(), QString());
+    EXPECT_EQ(q.field(QStringLiteral("金額")).asInteger(), 100);
+    EXPECT_EQ(q.field(QStringLiteral("済")).asBool(), false);        // null logical reads false
+    // Typed writes convert; a bad number is refused with a clear message.
+    q.edit();
+    q.field(QStringLiteral("金額")).setString(QStringLiteral("1200"));
+    EXPECT_THROW(q.field(QStringLiteral("金額")).setString(QStringLiteral("十二")), SqlError);
+    q.post();
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT 金額 FROM items WHERE コード='0003'")).toInt(), 1200);
+}
+
+TEST(Session, BadDataFoldersGiveClearErrors)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("data"));
+    QFile bad(dir.filePath(QStringLiteral("data/minori.db")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(4096, 'x'));   // not a database
+    bad.close();
+    EXPECT_THROW(Session::open(dir.path()), SqlError);
+    EXPECT_FALSE(Session::isOpen());
+    EXPECT_EQ(Session::programFolder(), QDir(dir.path()).absolutePath());   // the paths stay known
+    // The corrupt file is left as it was for the user to look at.
+    EXPECT_EQ(QFileInfo(dir.filePath(QStringLiteral("data/minori.db"))).size(), 4096);
+
+    // A fresh data folder is created whole or not at all: every table with its initial rows.
+    QTemporaryDir fresh;
+    Session::open(fresh.path());
+    for (const TableDef &t : allTables())
+        EXPECT_TRUE(Session::data().tableExists(t.name)) << t.name.toStdString();
+    Session::close();
 }
