@@ -96,6 +96,13 @@ void Statement::bind(int index, const QVariant &v)
         fail(rc);
 }
 
+void Statement::bindInt64(int index, qint64 value)
+{
+    int rc = sqlite3_bind_int64(stmt_, index + 1, value);
+    if (rc != SQLITE_OK)
+        fail(rc);
+}
+
 void Statement::bindAll(const QVariantList &values)
 {
     const int n = sqlite3_bind_parameter_count(stmt_);
@@ -189,11 +196,13 @@ void Database::open(const QString &path, bool readOnly)
         exec(QStringLiteral("PRAGMA auto_vacuum=INCREMENTAL"));
         exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        exec(QStringLiteral("PRAGMA cache_size=-32768"));   // 32 MB of pages: the whole working set of a shop
     }
 }
 
 void Database::close()
 {
+    cache_.clear();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -234,6 +243,35 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params)
 }
 
 Statement Database::prepare(const QString &sql) { return Statement(db_, sql); }
+
+Statement &Database::cached(const QString &sql)
+{
+    const std::string key = sql.toStdString();
+    auto it = cache_.find(key);
+    if (it == cache_.end()) {
+        if (cache_.size() > 200)
+            cache_.clear();
+        it = cache_.emplace(key, std::make_unique<Statement>(db_, sql)).first;
+    } else {
+        it->second->reset();
+    }
+    return *it->second;
+}
+
+int Database::execCached(const QString &sql, const QVariantList &params)
+{
+    Statement &st = cached(sql);
+    st.bindAll(params);
+    try {
+        while (st.step()) {
+        }
+    } catch (...) {
+        st.reset();
+        throw;
+    }
+    st.reset();
+    return sqlite3_changes(db_);
+}
 
 qint64 Database::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
 

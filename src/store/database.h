@@ -6,6 +6,10 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <memory>
+#include <string>
+#include <unordered_map>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -23,6 +27,7 @@ public:
     Statement &operator=(const Statement &) = delete;
 
     void bind(int index, const QVariant &value);
+    void bindInt64(int index, qint64 value);
     void bindAll(const QVariantList &values);
     bool step();                 // true while a row is available
     void reset();
@@ -64,6 +69,10 @@ public:
     // The first column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const QVariantList &params = {});
     Statement prepare(const QString &sql);
+    // A prepared statement kept for reuse (bindings cleared); for statements run again and again.
+    Statement &cached(const QString &sql);
+    // exec() through the statement cache.
+    int execCached(const QString &sql, const QVariantList &params);
     qint64 lastInsertRowid() const;
     bool tableExists(const QString &name);
     QStringList columnNames(const QString &table);
@@ -80,6 +89,7 @@ private:
     sqlite3 *db_ = nullptr;
     QString path_;
     int depth_ = 0;
+    std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
 // Commits when commit() is called; rolls back when it goes out of scope without it.

@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace store {
 
 namespace {
@@ -328,6 +330,7 @@ void Dataset::open()
             ids.bindAll(params_);
         while (ids.step())
             rowids_.push_back(ids.int64(0));
+        cache_.reserve(qMin<qsizetype>(rowids_.size(), kCacheLimit));
         QStringList marks;
         for (int i = 0; i < kPage; ++i)
             marks << QStringLiteral("?");
@@ -403,10 +406,7 @@ void Dataset::fetchReadOnlyUpTo(int row)
 {
     while (!stepDone_ && (row < 0 || rows_.size() <= row)) {
         if (stepStmt_->step()) {
-            QVector<QVariant> values(stepStmt_->columnCount());
-            for (int i = 0; i < values.size(); ++i)
-                values[i] = stepStmt_->value(i);
-            rows_.push_back(std::move(values));
+            rows_.push_back(PackedRow::fromStatement(stepStmt_->handle(), 0, stepStmt_->columnCount()));
         } else {
             stepDone_ = true;
             stepStmt_.reset();     // release the statement (and its read snapshot) at once
@@ -443,71 +443,64 @@ void Dataset::loadPage(int row)
         return;
     pageStmt_->reset();
     for (int i = 0; i < kPage; ++i)
-        pageStmt_->bind(i, i < want.size() ? want.at(i) : want.first());
+        pageStmt_->bindInt64(i, i < want.size() ? want.at(i) : want.first());
     const int n = pageStmt_->columnCount();
-    while (pageStmt_->step()) {
-        QVector<QVariant> values(n - 1);
-        for (int i = 1; i < n; ++i)
-            values[i - 1] = pageStmt_->value(i);
-        cache_.insert(pageStmt_->int64(0), std::move(values));
-    }
+    while (pageStmt_->step())
+        cache_.insert(pageStmt_->int64(0), PackedRow::fromStatement(pageStmt_->handle(), 1, n - 1));
     pageStmt_->reset();
     // A row deleted behind our back reads as nulls.
     for (qint64 id : want)
         if (!cache_.contains(id))
-            cache_.insert(id, QVector<QVariant>(static_cast<int>(fields_.size())));
+            cache_.insert(id, PackedRow::nulls(static_cast<int>(fields_.size())));
 }
 
-QVector<QVariant> Dataset::readRow(qint64 rowid)
+PackedRow Dataset::readRow(qint64 rowid)
 {
-    Statement st = db_->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?").arg(selectList_, tableRef_));
+    Statement &st = db_->cached(QStringLiteral("SELECT %1 FROM %2 WHERE _rowid_ = ?").arg(selectList_, tableRef_));
     st.bind(0, rowid);
-    QVector<QVariant> values(static_cast<int>(fields_.size()));
-    if (st.step())
-        for (int i = 0; i < values.size(); ++i)
-            values[i] = st.value(i);
-    return values;
+    PackedRow row = st.step() ? PackedRow::fromStatement(st.handle(), 0, static_cast<int>(fields_.size()))
+                              : PackedRow::nulls(static_cast<int>(fields_.size()));
+    st.reset();
+    return row;
 }
 
-const QVector<QVariant> &Dataset::rowValues(int row)
+const PackedRow *Dataset::rowAt(int row)
 {
-    static const QVector<QVariant> none;
     if (row < 0)
-        return none;
+        return nullptr;
     if (live_) {
         if (row >= rowids_.size())
-            return none;
+            return nullptr;
         const qint64 id = rowids_.at(row);
+        if (id == 0)
+            return nullptr;
         auto it = cache_.constFind(id);
         if (it == cache_.constEnd()) {
-            if (id == 0)
-                return none;
             loadPage(row);
             it = cache_.constFind(id);
             if (it == cache_.constEnd())
-                return none;
+                return nullptr;
         }
-        return it.value();
+        return &it.value();
     }
     fetchReadOnlyUpTo(row);
-    return row < rows_.size() ? rows_.at(row) : none;
+    return row < rows_.size() ? &rows_.at(row) : nullptr;
 }
 
-const QVariant &Dataset::currentValue(int index)
+QVariant Dataset::currentValue(int index)
 {
-    static const QVariant null;
-    if (isEditing() && index < buffer_.size())
-        return buffer_.at(index);
-    const QVector<QVariant> &row = rowValues(cur_);
-    return index < row.size() ? row.at(index) : null;
+    if (isEditing())
+        return index < buffer_.size() ? buffer_.at(index) : QVariant();
+    const PackedRow *r = rowAt(cur_);
+    return r ? r->value(index) : QVariant();
 }
 
 QVariant Dataset::value(int row, int column)
 {
     if (row == cur_ && isEditing())
         return column < buffer_.size() ? buffer_.at(column) : QVariant();
-    const QVector<QVariant> &values = rowValues(row);
-    return column < values.size() ? values.at(column) : QVariant();
+    const PackedRow *r = rowAt(row);
+    return r ? r->value(column) : QVariant();
 }
 
 void Dataset::setFieldValue(int index, const QVariant &v)
@@ -782,7 +775,8 @@ void Dataset::edit()
     }
     if (beforeEdit)
         beforeEdit(*this);
-    buffer_ = rowValues(cur_);
+    const PackedRow *r = rowAt(cur_);
+    buffer_ = r ? r->values() : QVector<QVariant>();
     buffer_.resize(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
@@ -865,9 +859,9 @@ void Dataset::post()
             QStringList marks;
             for (int i = 0; i < cols.size(); ++i)
                 marks << QStringLiteral("?");
-            db_->exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(quoteIdent(table_), cols.join(u", "), marks.join(u", ")),
-                      values);
+            db_->execCached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(quoteIdent(table_), cols.join(u", "), marks.join(u", ")),
+                            values);
         }
         id = db_->lastInsertRowid();
         rowids_[cur_] = id;
@@ -877,9 +871,13 @@ void Dataset::post()
         for (const QString &c : cols)
             sets << c + QStringLiteral(" = ?");
         values << id;
-        db_->exec(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(quoteIdent(table_), sets.join(u", ")), values);
+        db_->execCached(QStringLiteral("UPDATE %1 SET %2 WHERE _rowid_ = ?").arg(quoteIdent(table_), sets.join(u", ")),
+                        values);
     }
-    cache_.insert(id, readRow(id));
+    // The buffer holds the values in their stored form already, so a row of plain columns need
+    // not be read back; computed columns are.
+    const bool computed = std::any_of(fields_.begin(), fields_.end(), [](const Field &f) { return !f.canModify(); });
+    cache_.insert(id, computed ? readRow(id) : PackedRow::fromValues(buffer_));
     state_ = State::Browse;
     buffer_.clear();
     dirty_.clear();

@@ -8,6 +8,7 @@
 // table of 100,000 customers opens at once. A read-only set steps its statement as far
 // as it is read.
 #include "database.h"
+#include "packed_row.h"
 #include "schema.h"
 
 #include <QDate>
@@ -143,11 +144,11 @@ private:
     void parse();
     void fetchReadOnlyUpTo(int row);     // -1: all
     bool rowAvailable(int row);
-    const QVector<QVariant> &rowValues(int row);
+    const PackedRow *rowAt(int row);
     void loadPage(int row);
-    QVector<QVariant> readRow(qint64 rowid);
+    PackedRow readRow(qint64 rowid);
     void setFieldValue(int index, const QVariant &v);
-    const QVariant &currentValue(int index);
+    QVariant currentValue(int index);
     void moveTo(int row);                // with scroll events
     void checkBrowse();                  // post pending edits before moving
     void requireLive(const char *what) const;
@@ -169,10 +170,10 @@ private:
 
     // Live sets: row ids in result order and a cache of loaded rows.
     QVector<qint64> rowids_;
-    QHash<qint64, QVector<QVariant>> cache_;
+    QHash<qint64, PackedRow> cache_;
     std::unique_ptr<Statement> pageStmt_;
     // Read-only sets: rows fetched so far and the statement still stepping.
-    QVector<QVector<QVariant>> rows_;
+    QVector<PackedRow> rows_;
     std::unique_ptr<Statement> stepStmt_;
     bool stepDone_ = true;
 

@@ -1,0 +1,167 @@
+#include "packed_row.h"
+
+#include <QVarLengthArray>
+
+#include <cstring>
+#include <sqlite3.h>
+
+namespace store {
+
+namespace {
+constexpr int kEntry = 5;   // kind + end offset
+
+template <typename T>
+void put(char *at, T v) { std::memcpy(at, &v, sizeof v); }
+
+template <typename T>
+T get(const char *at)
+{
+    T v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+} // namespace
+
+PackedRow PackedRow::fromStatement(sqlite3_stmt *st, int first, int count)
+{
+    // One pass over the columns to learn their kinds and sizes, one to copy: each value is
+    // asked of SQLite once.
+    struct Cell {
+        int kind;
+        int bytes;
+        const void *data;
+    };
+    QVarLengthArray<Cell, 64> cells(count);
+    int payload = 0;
+    for (int i = 0; i < count; ++i) {
+        Cell &c = cells[i];
+        c.kind = sqlite3_column_type(st, first + i);
+        c.bytes = 0;
+        c.data = nullptr;
+        if (c.kind == SQLITE_TEXT) {
+            c.data = sqlite3_column_text(st, first + i);
+            c.bytes = sqlite3_column_bytes(st, first + i);
+        } else if (c.kind == SQLITE_BLOB) {
+            c.data = sqlite3_column_blob(st, first + i);
+            c.bytes = sqlite3_column_bytes(st, first + i);
+        } else if (c.kind == SQLITE_INTEGER || c.kind == SQLITE_FLOAT) {
+            c.bytes = 8;
+        }
+        payload += c.bytes;
+    }
+    PackedRow r;
+    const int header = 4 + count * kEntry;
+    r.d_.resize(header + payload);
+    char *p = r.d_.data();
+    put<qint32>(p, count);
+    int at = header;
+    for (int i = 0; i < count; ++i) {
+        const Cell &c = cells[i];
+        char kind = Null;
+        switch (c.kind) {
+        case SQLITE_INTEGER:
+            kind = Int;
+            put<qint64>(p + at, sqlite3_column_int64(st, first + i));
+            break;
+        case SQLITE_FLOAT:
+            kind = Real;
+            put<double>(p + at, sqlite3_column_double(st, first + i));
+            break;
+        case SQLITE_TEXT:
+            kind = Text;
+            std::memcpy(p + at, c.data, static_cast<size_t>(c.bytes));
+            break;
+        case SQLITE_BLOB:
+            kind = Blob;
+            if (c.bytes > 0)
+                std::memcpy(p + at, c.data, static_cast<size_t>(c.bytes));
+            break;
+        default:
+            break;
+        }
+        at += c.bytes;
+        p[4 + i * kEntry] = kind;
+        put<qint32>(p + 4 + i * kEntry + 1, at);
+    }
+    return r;
+}
+
+PackedRow PackedRow::fromValues(const QVector<QVariant> &values)
+{
+    QByteArray payload;
+    QByteArray header(4 + values.size() * kEntry, '\0');
+    put<qint32>(header.data(), static_cast<qint32>(values.size()));
+    const int base = static_cast<int>(header.size());
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant &v = values.at(i);
+        char kind = Null;
+        if (!v.isNull() && v.isValid()) {
+            switch (v.typeId()) {
+            case QMetaType::LongLong:
+            case QMetaType::Int:
+            case QMetaType::Bool: {
+                kind = Int;
+                char b[8];
+                put<qint64>(b, v.toLongLong());
+                payload.append(b, 8);
+                break;
+            }
+            case QMetaType::Double: {
+                kind = Real;
+                char b[8];
+                put<double>(b, v.toDouble());
+                payload.append(b, 8);
+                break;
+            }
+            case QMetaType::QByteArray:
+                kind = Blob;
+                payload.append(v.toByteArray());
+                break;
+            default:
+                kind = Text;
+                payload.append(v.toString().toUtf8());
+            }
+        }
+        header[4 + i * kEntry] = kind;
+        put<qint32>(header.data() + 4 + i * kEntry + 1, base + static_cast<qint32>(payload.size()));
+    }
+    PackedRow r;
+    r.d_ = header + payload;
+    return r;
+}
+
+PackedRow PackedRow::nulls(int count) { return fromValues(QVector<QVariant>(count)); }
+
+int PackedRow::size() const { return d_.isEmpty() ? 0 : get<qint32>(d_.constData()); }
+
+QVariant PackedRow::value(int i) const
+{
+    if (i < 0 || i >= size())
+        return {};
+    const char *p = d_.constData();
+    const char kind = p[4 + i * kEntry];
+    const int end = get<qint32>(p + 4 + i * kEntry + 1);
+    const int start = i == 0 ? 4 + size() * kEntry : get<qint32>(p + 4 + (i - 1) * kEntry + 1);
+    switch (kind) {
+    case Int:
+        return QVariant(static_cast<qlonglong>(get<qint64>(p + start)));
+    case Real:
+        return QVariant(get<double>(p + start));
+    case Text:
+        return QVariant(QString::fromUtf8(p + start, end - start));
+    case Blob:
+        return QVariant(QByteArray(p + start, end - start));
+    default:
+        return {};
+    }
+}
+
+QVector<QVariant> PackedRow::values() const
+{
+    QVector<QVariant> out(size());
+    for (int i = 0; i < out.size(); ++i)
+        out[i] = value(i);
+    return out;
+}
+
+} // namespace store

@@ -1,0 +1,31 @@
+#pragma once
+// One row of a result set packed into a single allocation: values are decoded only when a
+// column is read, so walking a wide table costs no more than the columns it looks at.
+#include <QByteArray>
+#include <QVariant>
+#include <QVector>
+
+struct sqlite3_stmt;
+
+namespace store {
+
+class PackedRow {
+public:
+    PackedRow() = default;
+    // Columns first .. first+count-1 of the statement's current row.
+    static PackedRow fromStatement(sqlite3_stmt *st, int first, int count);
+    static PackedRow fromValues(const QVector<QVariant> &values);
+    static PackedRow nulls(int count);
+
+    int size() const;
+    QVariant value(int i) const;
+    QVector<QVariant> values() const;
+    bool isEmpty() const { return d_.isEmpty(); }
+
+private:
+    enum Kind : char { Null = 0, Int = 1, Real = 2, Text = 3, Blob = 4 };
+    // Layout: count (int32), then per column kind (char) and end offset (int32), then the data.
+    QByteArray d_;
+};
+
+} // namespace store
