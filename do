@@ -11,13 +11,15 @@ BUILD=${MINORI_BUILD_DIR:-$ROOT/build}
 PACKAGES=(build-essential cmake ninja-build pkg-config ccache
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
           libsqlite3-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils nodejs npm)
+          fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils)
 
 install_packages() {
   local missing=()
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
+  # npm (for the postal data package) may come with a Node.js that is not Debian's.
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=""

@@ -5,10 +5,10 @@
 
 namespace minori {
 
-bool SafeApplication::notify(QObject *receiver, QEvent *event)
+bool runGuarded(const std::function<bool()> &f)
 {
     try {
-        return QApplication::notify(receiver, event);
+        return f();
     } catch (const store::Abort &) {
         // A handler stopped its operation after saying why.
     } catch (const store::SqlError &e) {
@@ -19,6 +19,11 @@ bool SafeApplication::notify(QObject *receiver, QEvent *event)
         ShowError(QStringLiteral("不明なエラー"));
     }
     return false;
+}
+
+bool SafeApplication::notify(QObject *receiver, QEvent *event)
+{
+    return runGuarded([&] { return QApplication::notify(receiver, event); });
 }
 
 } // namespace minori

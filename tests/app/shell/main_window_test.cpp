@@ -152,3 +152,17 @@ TEST(MainWindow, WallpapersAboutAndManual)
     EXPECT_TRUE(p.lastText().endsWith(QStringLiteral("実り直送便-取扱説明書.pdf")));
     w.close();
 }
+
+#include "app/shell/safe_application.h"
+#include "store/sql_error.h"
+
+TEST(SafeApplication, EscapingErrorsAreShownAndTheProgramGoesOn)
+{
+    ScopedRecordingPrompter p;
+    EXPECT_FALSE(runGuarded([]() -> bool { throw store::SqlError(QStringLiteral("no such table: x"), QStringLiteral("SELECT * FROM x")); }));
+    EXPECT_FALSE(runGuarded([]() -> bool { throw store::Abort(); }));     // already explained: silent
+    EXPECT_TRUE(runGuarded([] { return true; }));
+    ASSERT_EQ(p.shown().size(), 1u);
+    EXPECT_EQ(p.shown().front().title, QStringLiteral("エラー"));
+    EXPECT_TRUE(p.shown().front().text.contains(QStringLiteral("SELECT * FROM x")));
+}
