@@ -617,9 +617,9 @@ QStringList TfYubinFind::columnValues(store::Dataset &set, const QString &column
 
 void TfYubinFind::WalkFromAddress(const QString &addressText)
 {
+    QString rest = addressText;   // before FindAdrs (which may be addressText) is emptied
     FindAdrs.clear();
     tabs_->setCurrentIndex(1);
-    QString rest = addressText;
     // Matches the front of rest among the names of the visible list, moves the list to the
     // match and takes the name off rest; false when nothing matched.
     auto take = [&](store::Dataset &set, const QString &column) {
