@@ -1,3 +1,4 @@
+#include "address/postal_command.h"
 #include "address/postal_sources.h"
 #include "postal_fixture.h"
 #include "store/sjis.h"
@@ -160,4 +161,19 @@ TEST(PostalImport, CitySplitKeepsCitiesWhole)
         EXPECT_EQ(s.town, QString::fromUtf8(c.town)) << c.name;
         EXPECT_EQ(s.townKana, QString::fromUtf8(c.townKana)) << c.name;
     }
+}
+
+TEST(PostalImport, CommandLineReportsAndRefuses)
+{
+    TempHome home;
+    closePostalDatabase();
+    const QString csv = fixturePath(QStringLiteral("KEN_ALL_sample.csv"));
+    EXPECT_EQ(runPostalCommand({"postal", "import", csv, "2025/09/30"}, home.path()), 0);
+    EXPECT_EQ(PostalDataDate(), QStringLiteral("2025/09/30"));
+    writeFile(home.file(QStringLiteral("utf8.csv")), QStringLiteral("東京都,千代田区\n").toUtf8());
+    EXPECT_EQ(runPostalCommand({"postal", "import", home.file(QStringLiteral("utf8.csv"))}, home.path()), 1);
+    EXPECT_EQ(runPostalCommand({"postal", "import"}, home.path()), 2);
+    EXPECT_EQ(runPostalCommand({"postal", "export", csv}, home.path()), 2);
+    EXPECT_EQ(postalDatabase().scalar(QStringLiteral("SELECT count(*) FROM mtyoiki")).toInt(), 29);
+    closePostalDatabase();
 }

@@ -28,6 +28,7 @@ void key(QWidget *w, Qt::Key k) { QTest::keyClick(w, k); }
 TEST(YubinFind, YubinNoToAdrsTakesOnlyASingleMatch)
 {
     PostalHome home;
+    ScopedRecordingPrompter p;
     TfYubinFind f;
     struct Case {
         const char *code;
@@ -174,6 +175,7 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
 TEST(YubinFind, PrefectureOrderIsStoredInSystem)
 {
     PostalHome home;
+    ScopedRecordingPrompter p;
     TfYubinFind f;
     f.show();
     EXPECT_TRUE(f.kanaOrderButton()->isChecked());
