@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "address/yubin_find.h"
 #include "app/shell/screen_registry.h"
 
 #include <QWidget>
@@ -8,6 +9,7 @@ namespace minori {
 
 void registerAllScreens()
 {
+    setPostalDateSource([] { return TfYubinFind::PostalDataDate(); });
 }
 
 } // namespace minori
