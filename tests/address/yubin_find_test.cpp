@@ -38,6 +38,7 @@ TEST(YubinFind, YubinNoToAdrsTakesOnlyASingleMatch)
     const Case cases[] = {
         {"100-0001", 1, "東京都千代田区", "千代田", "100-0001"},
         {"1980212", 1, "東京都西多摩郡奥多摩町", "氷川", "198-0212"},   // typed without hyphen
+        {"１９８０２１２", 1, "東京都西多摩郡奥多摩町", "氷川", "198-0212"},   // in full-width digits
         {"963-8002", 2, "", "", ""},                                       // one code, two town areas
         {"999-9999", 0, "", "", ""},
         {"100", 3, "", "", ""},                                            // a partial code lists them all
@@ -144,6 +145,7 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
     key(f.kanaEdit(), Qt::Key_Down);
     EXPECT_EQ(current(f.levelQuery(Level::Town), "町村名"), QStringLiteral("檜原村"));
     key(f.kanaEdit(), Qt::Key_Up);
+    EXPECT_EQ(current(f.levelQuery(Level::Town), "町村名"), QStringLiteral("奥多摩町"));
     key(f.kanaEdit(), Qt::Key_Return);
     EXPECT_EQ(f.level(), Level::Area);
     EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("東京都西多摩郡奥多摩町"));
@@ -158,12 +160,12 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
     EXPECT_TRUE(f.orderGroup()->isVisible());
     EXPECT_TRUE(f.selectionEdit()->text().isEmpty());
 
-    // Down to a town area and take it.
+    // Down to a town area and take it; kana typed as hiragana still seeks.
     f.GoDown();   // 東京都 is still current
-    typeText(f.kanaEdit(), QStringLiteral("ﾆ"));
+    typeText(f.kanaEdit(), QStringLiteral("に"));
     key(f.kanaEdit(), Qt::Key_Return);
     key(f.kanaEdit(), Qt::Key_Return);
-    typeText(f.kanaEdit(), QStringLiteral("ﾋｶ"));
+    typeText(f.kanaEdit(), QStringLiteral("ひか"));
     key(f.kanaEdit(), Qt::Key_Return);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.RsltYubinNo, QStringLiteral("198-0212"));
