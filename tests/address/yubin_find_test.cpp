@@ -211,6 +211,18 @@ TEST(YubinFind, CitySearch)
     f.SearchCity();
     EXPECT_EQ(p.lastText(), QStringLiteral("千歳市 発見"));
     EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("北海道千歳市"));
+    // A name two prefectures share: both are listed and each goes down in its own prefecture.
+    retype(f.cityEdit(), QStringLiteral("伊達"));
+    f.SearchCity();
+    EXPECT_EQ(p.lastText(), QStringLiteral("伊達市 発見"));
+    EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("北海道伊達市"));
+    EXPECT_EQ(current(f.levelQuery(Level::Area), "郵便番号"), QStringLiteral("052-0000"));
+    f.GoUp();
+    EXPECT_EQ(f.levelQuery(Level::City).recordCount(), 2);
+    key(f.kanaEdit(), Qt::Key_Down);
+    key(f.kanaEdit(), Qt::Key_Return);
+    EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("福島県伊達市"));
+    EXPECT_EQ(current(f.levelQuery(Level::Area), "郵便番号"), QStringLiteral("960-0400"));
     for (const char *name : {"札幌", "千代田区"}) {
         retype(f.cityEdit(), QString::fromUtf8(name));
         f.SearchCity();
