@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +16,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace minori {
@@ -38,6 +42,9 @@ RecordScreen::RecordScreen(const QString &caption, const QString &sql, QWidget *
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     binder_ = new FieldBinder(qry_, this);
+    // Another row on screen (new, cancel, move): what the fields show is what they had on entry.
+    connect(qry_, &store::Dataset::reset, this, &RecordScreen::rememberShownValues);
+    connect(qry_, &store::Dataset::currentChanged, this, &RecordScreen::rememberShownValues);
 
     auto *outer = new QVBoxLayout(this);
     menuBar_ = new QMenuBar(this);
@@ -199,20 +206,30 @@ bool RecordScreen::eventFilter(QObject *watched, QEvent *event)
             if (a->isEnabled() && a->shortcut() == seq)
                 return true;
     }
-    if (w && event->type() == QEvent::FocusIn) {
+    // Switching windows (a message box, a picker) is not leaving the field.
+    const auto reason = [event] { return static_cast<QFocusEvent *>(event)->reason(); };
+    if (w && event->type() == QEvent::FocusIn && reason() != Qt::ActiveWindowFocusReason &&
+        reason() != Qt::PopupFocusReason) {
         entered_.insert(w, widgetText(w));
-    } else if (w && event->type() == QEvent::FocusOut && mode_ != ModeBrowse) {
-        auto it = exitChecks_.constFind(w);
-        if (it != exitChecks_.constEnd()) {
-            const QString before = entered_.value(w);
-            const QString after = widgetText(w);
-            if (before != after) {
-                entered_.insert(w, after);
-                it.value()(before, after);
-            }
-        }
+    } else if (w && event->type() == QEvent::FocusOut && mode_ != ModeBrowse &&
+               reason() != Qt::ActiveWindowFocusReason && reason() != Qt::PopupFocusReason) {
+        runExitCheck(w);
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void RecordScreen::runExitCheck(QWidget *w)
+{
+    auto it = exitChecks_.constFind(w);
+    if (it == exitChecks_.constEnd() || mode_ == ModeBrowse)
+        return;
+    const QString before = entered_.value(w);
+    const QString after = widgetText(w);
+    const bool pending = pending_.remove(w);
+    if (before != after || pending) {
+        entered_.insert(w, after);
+        it.value()(before, after);
+    }
 }
 
 void RecordScreen::setMode(int mode)
@@ -220,6 +237,8 @@ void RecordScreen::setMode(int mode)
     mode_ = mode;
     ShowModeLabel(modeLabel_, mode);
     ApplyScreenColors(this, mode != ModeBrowse);
+    if (navigator_)
+        navigator_->setVisible(mode == ModeBrowse);
     updateCommands();
     emit modeChanged(mode);
 }
@@ -229,9 +248,12 @@ void RecordScreen::updateCommands()
     const bool browse = mode_ == ModeBrowse;
     for (auto it = availability_.cbegin(); it != availability_.cend(); ++it) {
         const bool on = it.value() == Always || (browse ? it.value() == InBrowse : it.value() == InEdit);
-        it.key()->setEnabled(on);
-        if (QPushButton *b = buttons_.value(it.key()->text()))
+        const bool blocked = blocked_.contains(it.key()->text());
+        it.key()->setEnabled(on && !blocked);
+        if (QPushButton *b = buttons_.value(it.key()->text())) {
             b->setVisible(on);
+            b->setEnabled(!blocked);
+        }
     }
     menus_.value(QStringLiteral("レコード&R"))->setEnabled(true);
     menus_.value(QStringLiteral("編集中&H"))->setEnabled(!browse);
@@ -240,19 +262,59 @@ void RecordScreen::updateCommands()
 
 void RecordScreen::leaveCurrentField()
 {
+    QWidget *focused = focusWidget();
     modeLabel_->setFocus(Qt::OtherFocusReason);
-    // Offscreen and inactive windows do not send focus-out: run the check directly.
-    for (auto it = exitChecks_.cbegin(); it != exitChecks_.cend(); ++it) {
-        QWidget *w = it.key();
-        if (!entered_.contains(w))
-            continue;
-        const QString before = entered_.value(w);
-        const QString after = widgetText(w);
-        if (before != after && mode_ != ModeBrowse) {
-            entered_.insert(w, after);
-            it.value()(before, after);
-        }
+    // Inactive windows do not send focus-out: run the check of the field left directly (it
+    // does nothing when the focus-out has run it already).
+    if (focused && focused != modeLabel_ && entered_.contains(focused))
+        runExitCheck(focused);
+}
+
+void RecordScreen::rememberShownValues()
+{
+    for (auto it = exitChecks_.cbegin(); it != exitChecks_.cend(); ++it)
+        entered_.insert(it.key(), widgetText(it.key()));
+    pending_.clear();
+}
+
+void RecordScreen::setCommandBlocked(const QString &caption, bool blocked)
+{
+    if (blocked)
+        blocked_.insert(caption);
+    else
+        blocked_.remove(caption);
+    updateCommands();
+}
+
+void RecordScreen::addNavigator()
+{
+    if (navigator_)
+        return;
+    navigator_ = new QWidget(this);
+    auto *bar = new QHBoxLayout(navigator_);
+    bar->setContentsMargins(0, 0, 0, 0);
+    const QStyle::StandardPixmap icons[4] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                                             QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
+    const QString tips[4] = {QStringLiteral("先頭"), QStringLiteral("前"), QStringLiteral("次"), QStringLiteral("最後")};
+    for (int i = 0; i < 4; ++i) {
+        nav_[i] = new QToolButton(navigator_);
+        nav_[i]->setIcon(style()->standardIcon(icons[i]));
+        nav_[i]->setToolTip(tips[i]);
+        nav_[i]->setFocusPolicy(Qt::NoFocus);
+        bar->addWidget(nav_[i]);
+        connect(nav_[i], &QToolButton::clicked, this, [this, i] {
+            if (!qry_->isOpen() || mode_ != ModeBrowse)
+                return;
+            switch (i) {
+            case NavFirst: qry_->first(); break;
+            case NavPrior: qry_->prior(); break;
+            case NavNext: qry_->next(); break;
+            default: qry_->last(); break;
+            }
+        });
     }
+    buttonBar_->insertWidget(0, navigator_);
+    navigator_->setVisible(mode_ == ModeBrowse);
 }
 
 void RecordScreen::openList()
@@ -264,6 +326,8 @@ void RecordScreen::openList()
 void RecordScreen::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;    // restored from minimised: the entry in progress stays as it is
     if (opensMaximized_)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
@@ -314,7 +378,12 @@ bool RecordScreen::doPost()
         return false;
     if (!checkBeforePost())
         return false;
+    postHeld_ = false;
     leaveCurrentField();
+    if (postHeld_ || mode_ == ModeBrowse || !qry_->isEditing()) {
+        postHeld_ = false;    // an exit check sent the user back to a field, or ended the entry
+        return false;
+    }
     binder_->store();
     try {
         beforePostRow();

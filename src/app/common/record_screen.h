@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QSet>
 #include <functional>
 
 class QAction;
@@ -23,6 +24,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QVBoxLayout;
 
 namespace minori {
@@ -32,6 +34,8 @@ class RecordScreen : public QDialog {
 public:
     // Modes in which a command is available.
     enum Availability { InBrowse = 1, InEdit = 2, Always = 3 };
+    // The four record-navigation buttons of addNavigator().
+    enum Navigate { NavFirst = 0, NavPrior = 1, NavNext = 2, NavLast = 3 };
 
     RecordScreen(const QString &caption, const QString &sql, QWidget *parent = nullptr);
     ~RecordScreen() override;
@@ -45,6 +49,11 @@ public:
     QPushButton *commandButton(const QString &caption) const { return buttons_.value(caption); }
     QWidget *fieldWidget(const QString &field) const { return binder_->widgetFor(field); }
     QMenu *menu(const QString &title) const { return menus_.value(title); }
+    QToolButton *navButton(int i) const { return nav_[i]; }     // after addNavigator()
+
+    // A blocked command stays disabled in every mode (a command whose document does not
+    // exist yet); its button is still shown, greyed, where the command belongs.
+    void setCommandBlocked(const QString &caption, bool blocked);
 
     // The commands; public so that callers and tests can drive the screen without widgets.
     virtual void doNew();
@@ -71,6 +80,8 @@ protected:
     // Shown only: out of the tab order and never writable.
     QLineEdit *addDisplayField(const QString &caption, const QString &field, int row = -1, int column = 0);
     void placeField(const QString &caption, QWidget *widget, int row, int column);
+    // First / previous / next / last buttons on the top bar, shown in browse mode only.
+    void addNavigator();
     DataGrid *addGrid(const QList<store::DatasetModel::Column> &columns);
     // A command with a menu entry (in menuTitle) and a button; shortcut may be empty.
     QAction *addCommand(const QString &menuTitle, const QString &caption, const QKeySequence &shortcut,
@@ -80,6 +91,15 @@ protected:
     void watchExit(QWidget *widget, std::function<void(const QString &before, const QString &after)> check);
     // The value the widget had when it last took the focus.
     QString enteredValue(QWidget *widget) const { return entered_.value(widget); }
+    // Makes value the remembered one, as when the program itself fills the field the user is in
+    // (a value picked from a list is not checked again on leaving).
+    void setEnteredValue(QWidget *widget, const QString &value) { entered_.insert(widget, value); }
+    // The next time the user leaves the widget its exit check runs even when the text did not
+    // change (a field filled by the program while the user was elsewhere).
+    void setExitPending(QWidget *widget) { pending_.insert(widget); }
+    // Called by an exit check that sends the user back to the field: a post that is moving
+    // the focus off the field stops, and the entry stays open.
+    void holdPost() { postHeld_ = true; }
 
     void setMode(int mode);
     // Moves the focus to the mode box so that the exit check of the field being typed in runs.
@@ -104,6 +124,8 @@ protected:
 
 private:
     void updateCommands();
+    void runExitCheck(QWidget *w);
+    void rememberShownValues();
     QMenuBar *menuBar_;
     store::Dataset *qry_;
     FieldBinder *binder_;
@@ -121,6 +143,11 @@ private:
     QHash<QAction *, Availability> availability_;
     QHash<QWidget *, QString> entered_;
     QHash<QWidget *, std::function<void(const QString &, const QString &)>> exitChecks_;
+    QSet<QWidget *> pending_;
+    QSet<QString> blocked_;
+    QToolButton *nav_[4] = {};
+    QWidget *navigator_ = nullptr;
+    bool postHeld_ = false;
 };
 
 } // namespace minori
