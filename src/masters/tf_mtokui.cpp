@@ -246,6 +246,7 @@ void TfMTokui::openList()
         query().last();
         break;
     }
+    rememberShownValues();
     phone_->setFocus();
 }
 
@@ -347,6 +348,7 @@ void TfMTokui::doCopy()
     if (!OpenSql(*qryScratch_, QStringLiteral("SELECT * FROM mtokui WHERE 得意先CODE=?"), {current(kCode)}))
         return;
     startCopyOf(*qryScratch_);
+    rememberShownValues();
     name_->setFocus();
 }
 
@@ -372,9 +374,11 @@ void TfMTokui::jumpTo(const QString &code)
     backTo(phone_);
 }
 
-void TfMTokui::backTo(QWidget *field)
+void TfMTokui::backTo(QWidget *field, bool checkAgain)
 {
     holdPost();
+    if (checkAgain)
+        setExitPending(field);    // a value refused is checked again when the field is left
     // The field is being left right now; the focus goes back once that is over.
     QPointer<QWidget> f = field;
     QTimer::singleShot(0, this, [f] {
@@ -474,7 +478,7 @@ void TfMTokui::classLeft(const QString &after)
     }
     setColumn(kClassName, QString());
     ShowError(QStringLiteral("顧客分類マスターに未登録"));
-    backTo(class_);
+    backTo(class_, true);
 }
 
 void TfMTokui::dropDownClass()
@@ -507,7 +511,7 @@ void TfMTokui::regularDateLeft(const QString &after)
     const QDate d = parseTypedDate(after);
     if (!d.isValid()) {
         ShowError(QStringLiteral("日付を yyyy/mm/dd の形で入力してください。"));
-        backTo(regularDate_);
+        backTo(regularDate_, true);
         return;
     }
     EnsureEditing(query());

@@ -78,7 +78,7 @@ private:
     void startCopyOf(store::Dataset &source);
     void startEditing();
     void jumpTo(const QString &code);
-    void backTo(QWidget *field);
+    void backTo(QWidget *field, bool checkAgain = false);
     void closeLater(int result);
     void phoneLeft(const QString &after);
     void readingLeft();

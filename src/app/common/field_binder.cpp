@@ -107,7 +107,11 @@ void FieldBinder::storeOne(const Binding &b)
         if (f->asString() != e->text())
             f->setString(e->text());
     } else if (auto *t = qobject_cast<QPlainTextEdit *>(b.widget)) {
-        if (f->asString() != t->toPlainText())
+        // The editor gives every line break back as LF: a memo whose breaks are CR or CR LF is
+        // rewritten only when its text changed.
+        QString stored = f->asString();
+        stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (stored != t->toPlainText())
             f->setString(t->toPlainText());
     } else if (auto *c = qobject_cast<QCheckBox *>(b.widget)) {
         if (f->isNull() || f->asBool() != c->isChecked())

@@ -100,6 +100,9 @@ protected:
     // Called by an exit check that sends the user back to the field: a post that is moving
     // the focus off the field stops, and the entry stays open.
     void holdPost() { postHeld_ = true; }
+    // Takes what every checked field shows now as its value on entry (after the program filled
+    // a row the user has not typed in yet). Done on its own whenever another row comes on screen.
+    void rememberShownValues();
 
     void setMode(int mode);
     // Moves the focus to the mode box so that the exit check of the field being typed in runs.
@@ -125,7 +128,6 @@ protected:
 private:
     void updateCommands();
     void runExitCheck(QWidget *w);
-    void rememberShownValues();
     QMenuBar *menuBar_;
     store::Dataset *qry_;
     FieldBinder *binder_;
