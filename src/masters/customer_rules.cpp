@@ -9,7 +9,9 @@ const QString kListSql = QStringLiteral("SELECT * FROM mtokui ORDER BY 得意先
 const QString kOneSql = QStringLiteral("SELECT * FROM mtokui WHERE 得意先code=?");
 const QString kSamePhoneSql = QStringLiteral("SELECT * FROM mtokui WHERE 電話番号F=? AND 得意先CODE<>?");
 const QString kSameReadingSql = QStringLiteral("SELECT * FROM mtokui WHERE フリガナ=? AND 得意先CODE<>?");
-const QString kByPhoneKeySql = QStringLiteral("SELECT * FROM mtokui WHERE 電話番号F=? ORDER BY 電話番号F");
+// An empty key finds the customers whose key is blank, stored empty or null alike.
+const QString kByPhoneKeySql =
+    QStringLiteral("SELECT * FROM mtokui WHERE 電話番号F=?1 OR (?1='' AND 電話番号F IS NULL) ORDER BY 電話番号F");
 const QString kClassListSql = QStringLiteral("SELECT * FROM mbunrui ORDER BY 分類CODE");
 const QString kClassOneSql = QStringLiteral("SELECT * FROM mbunrui WHERE 分類code=?");
 

@@ -11,7 +11,7 @@ extern const QString kOneSql;
 // Other customers with the same telephone search key / the same reading (code excluded).
 extern const QString kSamePhoneSql;
 extern const QString kSameReadingSql;
-// Customers whose telephone search key equals a given one.
+// Customers whose telephone search key equals a given one (one parameter).
 extern const QString kByPhoneKeySql;
 // Customer classifications: the list, and one by code.
 extern const QString kClassListSql;
