@@ -29,6 +29,36 @@ const QString kReading = QStringLiteral("フリガナ");
 const QString kName = QStringLiteral("得意先名");
 const QString kPhoneKey = QStringLiteral("電話番号F");
 
+// The list stands sorted by the column searched (SQLite's order: blanks first, then text by
+// its UTF-8 bytes), so the first row that begins with the value is found by halving the list
+// instead of scanning the table: a keystroke stays quick on columns without an index. Like
+// LocatePrefix, the current row stays when no row begins with the value.
+bool seekSortedPrefix(store::Dataset &set, const QString &column, const QString &prefix)
+{
+    store::Field *f = set.findField(column);
+    if (!f)
+        return false;
+    const int index = f->index();
+    const QByteArray want = prefix.toUtf8();
+    const int count = set.recordCount();
+    int lo = 0, hi = count;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        const QVariant v = set.value(mid, index);
+        if (v.isNull() || v.toString().toUtf8() < want)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo >= count)
+        return false;
+    const QVariant v = set.value(lo, index);
+    if (v.isNull() || !v.toString().startsWith(prefix))
+        return false;
+    set.setRecNo(lo + 1);
+    return true;
+}
+
 QPushButton *plainButton(const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
@@ -179,7 +209,7 @@ void TfMTokuiFind::search()
 {
     if (!qryMTokui_->isOpen() || qryMTokui_->isEmpty() || sortColumn_.isEmpty())
         return;
-    LocatePrefix(*qryMTokui_, sortColumn_, searchValue(sortColumn_, text_->text()));
+    seekSortedPrefix(*qryMTokui_, sortColumn_, searchValue(sortColumn_, text_->text()));
 }
 
 void TfMTokuiFind::takeCurrent()
