@@ -99,7 +99,7 @@ TfMTokui::TfMTokui(QWidget *parent) : RecordScreen(QStringLiteral("顧客マス�
     addLineField(QStringLiteral("E_MAIL"), QStringLiteral("E_MAIL"), ImeMode::Off, 10, 0);
     class_ = addLineField(QStringLiteral("分類"), kClassCode, ImeMode::Off, 11, 0);
     addDropDown(class_, [this] { dropDownClass(); });
-    addDisplayField(QString(), kClassName, 11, 1);
+    addDisplayField(QString(), kClassName, 11, 1)->setMaximumWidth(240);
 
     // The date is stored when the field is left, so that a date half typed never reaches the row.
     regularDate_ = new QLineEdit(this);
@@ -118,7 +118,9 @@ TfMTokui::TfMTokui(QWidget *parent) : RecordScreen(QStringLiteral("顧客マス�
     formLayout()->addWidget(dateButton_, 13, 2, Qt::AlignTop);
     for (QLineEdit *e : {phone_, name_, reading_, postal_, class_})
         e->setMinimumWidth(220);
-    formLayout()->setColumnStretch(1, 1);
+    // The columns keep their widths whether "日付" is shown or not.
+    formLayout()->setColumnMinimumWidth(2, dateButton_->sizeHint().width());
+    formLayout()->setColumnStretch(1, 2);
     formLayout()->setColumnStretch(3, 1);
 
     addNavigator();
