@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "app/common/tf_counter.h"
 #include "app/shell/screen_registry.h"
 
 #include <QWidget>
@@ -8,6 +9,11 @@ namespace minori {
 
 void registerAllScreens()
 {
+    // Developer window.
+    registerScreen(QStringLiteral("カウンター設定"), [](QWidget *parent) {
+        static TfCounter *screen = new TfCounter(parent);
+        screen->exec();
+    });
 }
 
 } // namespace minori
