@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "address/yubin_find.h"
 #include "app/common/tf_counter.h"
 #include "app/shell/screen_registry.h"
 
@@ -9,6 +10,7 @@ namespace minori {
 
 void registerAllScreens()
 {
+    setPostalDateSource([] { return TfYubinFind::PostalDataDate(); });
     // Developer window.
     registerScreen(QStringLiteral("カウンター設定"), [](QWidget *parent) {
         static TfCounter *screen = new TfCounter(parent);
