@@ -58,7 +58,7 @@ QString digitsOnly(const QString &text)
 QString cut(const QString &text, int bytes) { return sjis::leftBytes(text, bytes); }
 
 // Town areas from the postal dictionary, or the built-in list.
-QList<Address> loadAddresses(const QString &postalPath, Random &rnd, bool *fromPostal)
+QList<Address> loadAddresses(const QString &postalPath, bool *fromPostal)
 {
     QList<Address> out;
     *fromPostal = false;
@@ -84,7 +84,6 @@ QList<Address> loadAddresses(const QString &postalPath, Random &rnd, bool *fromP
     }
     for (const SampleAddress &a : sampleAddresses())
         out.append({s(a.postal), s(a.line1), s(a.area)});
-    (void)rnd;
     return out;
 }
 
@@ -129,7 +128,7 @@ Result fill(store::Database &db, const Options &o)
     Result result;
     Random rnd(o.seed);
     const QDate today = o.today.isValid() ? o.today : QDate::currentDate();
-    const QList<Address> addresses = loadAddresses(o.postalPath, rnd, &result.postalAddresses);
+    const QList<Address> addresses = loadAddresses(o.postalPath, &result.postalAddresses);
 
     store::Transaction tx(db);
     store::CounterService counters(db);
@@ -246,12 +245,10 @@ Result fill(store::Database &db, const Options &o)
 
     // Slips and their lines, dated over the last three years in slip-number order.
     if (o.slips > 0 && !customers.empty() && !products.empty()) {
-        const QString takeAway = store::counterFormat(QStringLiteral("0"), customerCounter.zeroPad, customerCounter.width);
-        const Customer *takeAwayCustomer = nullptr;
-        Customer takeAwayRow;
-        takeAwayRow.code = takeAway;
-        takeAwayRow.name = QStringLiteral("お持ち帰り");
-        takeAwayCustomer = &takeAwayRow;
+        // Goods collected over the counter go to the take-away customer and need no label.
+        Customer takeAway;
+        takeAway.code = store::counterFormat(QStringLiteral("0"), customerCounter.zeroPad, customerCounter.width);
+        takeAway.name = QStringLiteral("お持ち帰り");
 
         store::Statement head = db.prepare(QStringLiteral(
             "INSERT INTO djuden (伝票No, 日付, 得意先CODE, 得意先名, フリガナ, 郵便番号, 住所1, 住所2, 住所3, 電話番号, 電話番号F, "
@@ -276,7 +273,7 @@ Result fill(store::Database &db, const Options &o)
             for (int l = 1; l <= lines; ++l) {
                 const Customer &sender = rnd.chance(85) ? orderer : customers[rnd.below(static_cast<int>(customers.size()))];
                 const bool collected = rnd.chance(2);
-                const Customer &to = collected ? *takeAwayCustomer
+                const Customer &to = collected ? takeAway
                                     : rnd.chance(30) ? orderer
                                                      : customers[rnd.below(static_cast<int>(customers.size()))];
                 const Product &p = products[rnd.below(static_cast<int>(products.size()))];
