@@ -34,6 +34,7 @@ public:
 protected:
     void openList() override;
     void afterAppend() override;
+    QString duplicateMessage() const override { return QStringLiteral("品番が重複していないか確認してください"); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -1,0 +1,19 @@
+#pragma once
+// Answers the next modal window of a test from inside its loop, once it is up.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// act runs with the modal window (nullptr when none came up). Returns a flag that tells
+// whether it ran.
+inline std::shared_ptr<bool> whenModal(std::function<void(QWidget *)> act)
+{
+    auto ran = std::make_shared<bool>(false);
+    QTimer::singleShot(0, qApp, [act, ran] {
+        *ran = true;
+        act(QApplication::activeModalWidget());
+    });
+    return ran;
+}
