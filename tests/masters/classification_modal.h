@@ -1,6 +1,8 @@
 #pragma once
 // Answers the next modal window of a test from inside its loop, once it is up.
 #include <QApplication>
+#include <QDialog>
+#include <gtest/gtest.h>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -13,7 +15,13 @@ inline std::shared_ptr<bool> whenModal(std::function<void(QWidget *)> act)
     auto ran = std::make_shared<bool>(false);
     QTimer::singleShot(0, qApp, [act, ran] {
         *ran = true;
-        act(QApplication::activeModalWidget());
+        QWidget *w = QApplication::activeModalWidget();
+        act(w);
+        // A window the test failed to close would hang the test: close it and say so.
+        if (auto *d = qobject_cast<QDialog *>(w); d && d->isVisible() && QApplication::activeModalWidget() == d) {
+            ADD_FAILURE() << "modal window left open: " << d->windowTitle().toStdString();
+            d->reject();
+        }
     });
     return ran;
 }
