@@ -226,6 +226,7 @@ QComboBox *TfSystem::addList(QWidget *page, const QString &caption, const QStrin
     c->addItems(items);
     c->setMinimumWidth(200);
     bindField(c, field);
+    lists_ << c;
     auto *grid = static_cast<QGridLayout *>(page->layout());
     grid->addWidget(new QLabel(caption, page), row, 0);
     grid->addWidget(c, row, 1, Qt::AlignLeft);
@@ -302,6 +303,22 @@ void TfSystem::postalBoxLeft()
         f.exec();
         if (!f.RsltYubinNo.isEmpty())
             takePostalResult();
+    }
+}
+
+void TfSystem::doEdit()
+{
+    SystemRowScreen::doEdit();
+    if (mode() != ModeEdit)
+        return;
+    // A stored line that the list does not offer (an older edition's text, an import) is
+    // kept as it is rather than emptied when the row is posted.
+    for (QComboBox *c : std::as_const(lists_)) {
+        const QString stored = query().field(c->objectName()).asString();
+        if (!stored.isEmpty() && c->findText(stored) < 0) {
+            c->addItem(stored);
+            c->setCurrentIndex(c->count() - 1);
+        }
     }
 }
 

@@ -24,6 +24,7 @@ public:
     QPushButton *backupBrowseButton() const { return backupBrowse_; }
     QPushButton *markBrowseButton() const { return markBrowse_; }
 
+    void doEdit() override;
     bool doPost() override;
 
     // The postal code box.
@@ -53,6 +54,7 @@ private:
     DropDownBox *postal_ = nullptr;
     QPushButton *backupBrowse_ = nullptr;
     QPushButton *markBrowse_ = nullptr;
+    QList<QComboBox *> lists_;
     QString rememberedPostal_;
     bool inPostalBox_ = false;
 };

@@ -41,7 +41,8 @@ struct CompanyHome : TempHome {
         const address::ImportResult r = address::buildDictionary(entries, store::Session::postalPath(), u8("2025/09/30"));
         EXPECT_TRUE(r.ok) << r.error.toStdString();
         db().exec(u8("UPDATE system SET 自社名='実り農園', 電話番号='0120-00-0000', 郵便番号='111-1111', "
-                     "住所1='旧住所', 住所2='二丁目', 住所3='3-4 ビル5F'"));
+                     "住所1='旧住所', 住所2='二丁目', 住所3='3-4 ビル5F', "
+                     "版数NO佐川急便='09 佐川急便旧版'"));
     }
     ~CompanyHome() { address::closePostalDatabase(); }
     QString value(const char *column) { return store::systemText(db(), u8(column)); }
@@ -128,6 +129,8 @@ TEST(CompanyMaster, BrowseAndEditModesOfTheTabs)
     EXPECT_EQ(t.home.value("通常送状"), u8("01 佐川急便　"));
     EXPECT_TRUE(store::systemFlag(t.home.db(), u8("高度な入金処理")));
     EXPECT_EQ(store::systemValue(t.home.db(), u8("消費税率")).toDouble(), 10.0);
+    EXPECT_EQ(t.home.value("版数NO佐川急便"), u8("09 佐川急便旧版"));   // a line the list lacks is kept
+    EXPECT_TRUE(t.home.value("版数NOゆうパック").isEmpty());
 
     // Cancel drops what was typed.
     t.s.doEdit();
