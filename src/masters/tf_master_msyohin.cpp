@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace minori {
 
@@ -37,6 +38,8 @@ TfMasterMSyohin::TfMasterMSyohin(QWidget *parent)
     addLineField(QStringLiteral("仕様"), QStringLiteral("仕様"), ImeMode::Hiragana);
     QLineEdit *price = addLineField(QStringLiteral("定価"), QStringLiteral("定価"), ImeMode::Off);
     price->setAlignment(Qt::AlignRight);
+    // Only what the money column can hold: a typed letter would fail only at posting.
+    price->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]{0,12}")), price));
     label_ = addComboField(QStringLiteral("送状印刷"), QStringLiteral("送状印刷"),
                            {QStringLiteral("○"), QStringLiteral("－")}, false);
 

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -65,6 +66,7 @@ TfSystem::TfSystem(QWidget *parent) : SystemRowScreen(QStringLiteral("自社マ�
         auto *h = new QHBoxLayout;
         QLineEdit *rate = boxOnly(page, QStringLiteral("消費税率"), 6);
         rate->setAlignment(Qt::AlignRight);
+        rate->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}(\\.[0-9]{0,3})?")), rate));
         h->addWidget(rate);
         h->addWidget(new QLabel(QStringLiteral("％"), page));
         h->addStretch();
@@ -161,7 +163,9 @@ TfSystem::TfSystem(QWidget *parent) : SystemRowScreen(QStringLiteral("自社マ�
         grid->addLayout(h, row++, 1);
         connect(backupBrowse_, &QPushButton::clicked, this, &TfSystem::chooseBackupFolder);
     }
-    addText(page, QStringLiteral("バックアップ数"), QStringLiteral("バックアップ数"), row++)->setMaximumWidth(60);
+    QLineEdit *generations = addText(page, QStringLiteral("バックアップ数"), QStringLiteral("バックアップ数"), row++);
+    generations->setMaximumWidth(60);
+    generations->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), generations));
 
     addCommand(QStringLiteral("レコード&R"), QStringLiteral("自社名・電話番号の変更"), QKeySequence(), InBrowse,
                [this] { changeNameAndPhoneCommand(); });

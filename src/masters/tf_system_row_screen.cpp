@@ -1,6 +1,7 @@
 #include "tf_system_row_screen.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QPushButton>
 
 namespace minori {
@@ -16,6 +17,8 @@ SystemRowScreen::SystemRowScreen(const QString &caption, QWidget *parent)
         if (QAction *a = command(QString::fromUtf16(c)))
             a->setVisible(false);
     hideRowCommands();
+    if (QMenu *m = menu(QStringLiteral("印刷&P")))
+        m->menuAction()->setVisible(false);   // nothing to print from the settings row
     // The shared pattern shows its commands again at each change of mode.
     connect(this, &RecordScreen::modeChanged, this, &SystemRowScreen::hideRowCommands);
 }
