@@ -43,6 +43,11 @@ void PainterSurface::usePen(const PrintCanvas &c)
     QPen pen(c.pen.color);
     pen.setWidth(std::max(1, c.pen.width));
     pen.setStyle(c.pen.style);
+    if (c.pen.style == Qt::DotLine) {
+        // Dots of a quarter millimetre, as a printer's dotted pen shows them, whatever the resolution.
+        const qreal dot = std::max(1.0, dpiY() * 0.25 / 25.4) / std::max(1, c.pen.width);
+        pen.setDashPattern({dot, dot});
+    }
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter().setPen(pen);
