@@ -1,6 +1,8 @@
 #include "paged_surface.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QtMath>
 #include <cmath>
@@ -9,15 +11,20 @@ namespace minori {
 
 QString substituteFontFamily(const QString &name)
 {
-    if (name == u"ＭＳ ゴシック" || name == u"MS Gothic" || name.isEmpty())
-        return QStringLiteral("IPAGothic");
-    if (name == u"ＭＳ 明朝" || name == u"MS Mincho")
-        return QStringLiteral("IPAMincho");
-    if (name == u"ＭＳ Ｐゴシック")
-        return QStringLiteral("IPAPGothic");
-    if (name == u"ＭＳ Ｐ明朝")
-        return QStringLiteral("IPAPMincho");
-    return name;
+    // Where the Windows faces are installed they are used as they are.
+    static const QStringList installed = QFontDatabase::families();
+    const QString face = name.isEmpty() ? QStringLiteral("ＭＳ ゴシック") : name;
+    if (installed.contains(face))
+        return face;
+    static const QHash<QString, QString> ipa = {
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")},
+        {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
+        {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho")},
+        {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")},
+    };
+    return ipa.value(face, face);
 }
 
 QPainter &PainterSurface::painter()
