@@ -1,9 +1,11 @@
 // Program entry: minori [--home DIR] [--print-to-pdf DIR] [--start-wait MS]
+//                minori [--home DIR] postal import FILE | import-jpostal DIR [DATE]
 #include "app/common/prompter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/safe_application.h"
 #include "print/printer_choice.h"
 #include "screens.h"
+#include "address/postal_command.h"
 #include "store/session.h"
 
 #include <QDir>
@@ -51,6 +53,18 @@ Arguments parse(const QStringList &args)
 
 int main(int argc, char **argv)
 {
+    {
+        // Commands run without windows (and without a display).
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        const Arguments cmd = parse(raw);
+        if (cmd.error.isEmpty() && address::isPostalCommand(cmd.command)) {
+            QCoreApplication core(argc, argv);
+            const QString home = QDir(cmd.home.isEmpty() ? QCoreApplication::applicationDirPath() : cmd.home).absolutePath();
+            return address::runPostalCommand(cmd.command, home);
+        }
+    }
     minori::SafeApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("minori"));
     QApplication::setApplicationDisplayName(QStringLiteral("実り便"));

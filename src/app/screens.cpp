@@ -1,5 +1,6 @@
 #include "screens.h"
 
+#include "address/yubin_find.h"
 #include "app/shell/screen_registry.h"
 #include "print/print_tool_window.h"
 #include "print/printer_design_screen.h"
@@ -33,6 +34,7 @@ void registerAllScreens()
     registerScreen(QStringLiteral("プリンター設定"), [](QWidget *parent) { once<TfPrinterSetting>(parent)->exec(); });
     registerScreen(QStringLiteral("プリンター設計"), showBeside<TfPrinterDesin>);
     registerScreen(QStringLiteral("PrintTool"), showBeside<TfPrintToolWindow>);
+    setPostalDateSource([] { return TfYubinFind::PostalDataDate(); });
 }
 
 } // namespace minori
