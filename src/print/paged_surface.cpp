@@ -1,5 +1,7 @@
 #include "paged_surface.h"
 
+#include "app/common/prompter.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
@@ -167,6 +169,12 @@ void PagedSurface::newPage()
 bool PagedSurface::endDocument()
 {
     finish();
+    static bool told = false;
+    if (pages_ > 0 && !notice_.isEmpty() && !told) {
+        told = true;
+        ShowInfo(notice_);
+    }
+    notice_.clear();
     return true;
 }
 

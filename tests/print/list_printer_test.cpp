@@ -43,6 +43,13 @@ TEST(ListPrinter, PagesRangesAndRunningNumbers)
     EXPECT_EQ(list.pageCount(), 3);
     EXPECT_EQ(list.allChoice()->text(), QStringLiteral("全頁(3)"));
     EXPECT_FALSE(list.rangeBox()->isVisibleTo(&list));
+    if (const QString dir = qEnvironmentVariable("MINORI_SAMPLE_DIR"); !dir.isEmpty()) {
+        list.chooseRange(1, 3);
+        list.show();
+        list.grab().save(dir + "/list_window.png");
+        list.hide();
+        list.chooseAll();
+    }
 
     list.chooseAll();
     ASSERT_TRUE(list.printChosen());

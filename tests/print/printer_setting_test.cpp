@@ -5,6 +5,7 @@
 #include "store/sjis.h"
 #include "temp_home.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -179,4 +180,36 @@ TEST(PrnStart, FrameTestToPdfLandsAtMarginPlusAdjustment)
     while (right > 0 && !dark(right, midY))
         --right;
     EXPECT_NEAR(right, (row->left + 5 + row->frameWidth) * 10, 2);
+}
+
+TEST(PrnStart, DesignModePictureOverPaperOrFrame)
+{
+    TempHome home;
+    ScopedRecordingPrompter p;
+    test::RecordingJobs jobs;
+    QDir().mkpath(home.file("DataEtc"));
+    QImage form(10, 10, QImage::Format_RGB32);
+    form.fill(qRgb(0, 0, 255));
+    ASSERT_TRUE(form.save(home.file("DataEtc/form.bmp")));
+    TfPrintTool &tool = printTool();
+
+    // "用紙枠": the picture is laid under the shown page, stretched over the whole paper.
+    home.db().exec("UPDATE printer SET 設計画面表示=1, 設計画面画像使用=1, 設計画面画像名='form.bmp', "
+                   "設計画面画像MODE='用紙枠', 設計画面倍率=2 WHERE 名称='葉書'");
+    ASSERT_TRUE(_PrnStart(QStringLiteral("葉書")));
+    EXPECT_EQ(tool.previewPage().pixel(100, 150), qRgb(255, 255, 255));
+    tool._DocEnd();
+    ASSERT_EQ(jobs.shownBackgrounds.size(), 1);
+    EXPECT_EQ(jobs.shownBackgrounds[0].size(), QSize(10, 10));
+    EXPECT_EQ(jobs.shownPages[0].size(), QSize(200, 296));
+
+    // Otherwise it is drawn at once over the print frame (5 mm margins at 2 pixels per mm).
+    home.db().exec("UPDATE printer SET 設計画面画像MODE='印刷枠' WHERE 名称='葉書'");
+    ASSERT_TRUE(_PrnStart(QStringLiteral("葉書")));
+    const QImage page = tool.previewPage();
+    EXPECT_EQ(page.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(12, 12), qRgb(0, 0, 255));
+    tool._DocEnd();
+    EXPECT_TRUE(jobs.shownBackgrounds[1].isNull());
+    EXPECT_TRUE(jobs.specs.isEmpty());
 }
