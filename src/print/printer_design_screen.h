@@ -20,6 +20,7 @@ public:
 
 protected:
     QString deleteQuestion() const override;
+    QString duplicateMessage() const override { return QStringLiteral("同じ名称の用紙があります"); }
     void afterAppend() override;
 
 private:

@@ -107,6 +107,15 @@ TEST(PrinterDesignScreen, ModeSwitchesActOnEveryRow)
     ASSERT_TRUE(s.doPost());
     EXPECT_EQ(readPrinterLayout(QStringLiteral("葉書"))->pictureName, QStringLiteral("hagaki.jpg"));
 
+    // Names are unique.
+    p.clear();
+    s.doNew();
+    qobject_cast<QLineEdit *>(s.fieldWidget(QStringLiteral("名称")))->setText(QStringLiteral("A4縦"));
+    EXPECT_FALSE(s.doPost());
+    EXPECT_EQ(p.lastText(), QStringLiteral("同じ名称の用紙があります"));
+    s.doCancel();
+    ASSERT_TRUE(s.query().locateExact(QStringLiteral("名称"), QStringLiteral("葉書")));
+
     // Deleting asks with the name; a document then finds no layout.
     p.clear();
     p.answer(true);

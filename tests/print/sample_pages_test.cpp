@@ -24,8 +24,9 @@ TEST(SamplePages, WritePdfs)
     setPdfOutputFolder(dir);
     TfPrintTool &tool = printTool();
 
-    // Frame test.
-    printFrameTest(QStringLiteral("A4縦"));
+    // Frame tests.
+    for (const char16_t *layout : {u"A4縦", u"A4横", u"葉書", u"ヤマト伝票"})
+        printFrameTest(QString::fromUtf16(layout));
 
     // A form: areas, fitted text, a digit table with a rounded heading, pictures.
     QDir().mkpath(home.file("DataEtc"));
