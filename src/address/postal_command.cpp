@@ -37,7 +37,7 @@ int runPostalCommand(const QStringList &command, const QString &home)
 
     QElapsedTimer timer;
     timer.start();
-    int lastPercent = -1;
+    int lastPercent = -10;
     const ImportProgress progress = [&](int done, int total) {
         const int percent = total > 0 ? done * 100 / total : 100;
         if (percent / 10 != lastPercent / 10) {

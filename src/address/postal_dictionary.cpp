@@ -23,18 +23,22 @@ QList<store::TableDef> postalTables()
     store::TableDef ken{QStringLiteral("mken"),
                         {C::text(QStringLiteral("県CODE"), 2), C::memo(QStringLiteral("県名")), C::memo(QStringLiteral("県カナ"))},
                         {QStringLiteral("県CODE")},
+                        {},
                         {}};
     store::TableDef siku{QStringLiteral("msiku"),
                          {C::text(QStringLiteral("県CODE"), 2), C::text(QStringLiteral("市区CODE"), 3),
                           C::memo(QStringLiteral("市区名")), C::memo(QStringLiteral("市区カナ"))},
                          {QStringLiteral("県CODE"), QStringLiteral("市区CODE")},
-                         {{QStringLiteral("name"), {QStringLiteral("市区名")}, false}}};
+                         {{QStringLiteral("name"), {QStringLiteral("市区名")}, false},
+                          {QStringLiteral("kana"), {QStringLiteral("市区カナ")}, false}},
+                         {}};
     store::TableDef tyoson{QStringLiteral("mtyoson"),
                            {C::text(QStringLiteral("県CODE"), 2), C::text(QStringLiteral("市区CODE"), 3),
                             C::text(QStringLiteral("町村CODE"), 3), C::memo(QStringLiteral("町村名")),
                             C::memo(QStringLiteral("町村カナ"))},
                            {QStringLiteral("県CODE"), QStringLiteral("市区CODE"), QStringLiteral("町村CODE")},
-                           {}};
+                           {{QStringLiteral("kana"), {QStringLiteral("町村カナ")}, false}},
+                         {}};
     store::TableDef tyoiki{QStringLiteral("mtyoiki"),
                            {C::text(QStringLiteral("県CODE"), 2), C::text(QStringLiteral("市区CODE"), 3),
                             C::text(QStringLiteral("町村CODE"), 3), C::text(QStringLiteral("町域CODE"), 4),
@@ -48,8 +52,11 @@ QList<store::TableDef> postalTables()
                              {QStringLiteral("県CODE"), QStringLiteral("市区CODE"), QStringLiteral("町村CODE"),
                               QStringLiteral("町域CODE")},
                              false},
-                            {QStringLiteral("code"), {QStringLiteral("郵便番号")}, false}}};
-    store::TableDef date{QStringLiteral("mdate"), {C::memo(QStringLiteral("郵便データ日付"))}, {}, {}};
+                            {QStringLiteral("code"), {QStringLiteral("郵便番号")}, false},
+                            // the kana seek asks the table which rows begin with the typed reading
+                            {QStringLiteral("kana"), {QStringLiteral("町域カナ")}, false}},
+                         {}};
+    store::TableDef date{QStringLiteral("mdate"), {C::memo(QStringLiteral("郵便データ日付"))}, {}, {}, {}};
     return {ken, siku, tyoson, tyoiki, date};
 }
 

@@ -6,6 +6,7 @@
 #include "postal_dictionary.h"
 #include "postal_search.h"
 #include "store/session.h"
+#include "store/sjis.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -294,7 +295,7 @@ void TfYubinFind::TakeResult(store::Dataset &row)
 int TfYubinFind::YubinNoToAdrs(const QString &code)
 {
     ClearResults();
-    const QString c = address::withPostalHyphen(code.trimmed());
+    const QString c = address::withPostalHyphen(sjis::toHalfWidthAscii(code).trimmed());
     if (c.isEmpty())
         return 0;   // a blank code would match every town area of the country
     int n = 0;
@@ -391,7 +392,7 @@ void TfYubinFind::done(int r)
 
 void TfYubinFind::SearchCode()
 {
-    const QString c = address::withPostalHyphen(codeEdit_->text().trimmed());
+    const QString c = address::withPostalHyphen(sjis::toHalfWidthAscii(codeEdit_->text()).trimmed());
     codeEdit_->setText(c);
     try {
         qryYubin_->setDatabase(address::postalDatabase());
@@ -542,8 +543,9 @@ void TfYubinFind::GoUp()
 void TfYubinFind::seekKana(const QString &t)
 {
     store::Dataset &set = levelQuery(level_);
+    // Readings are half-width katakana; kana typed in any other width still finds them.
     if (set.isOpen() && !t.isEmpty())
-        LocatePrefix(set, levelKanaColumn(level_), t);
+        LocatePrefix(set, levelKanaColumn(level_), sjis::toHalfWidthKatakana(t));
 }
 
 bool TfYubinFind::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,7 @@
 #include "screens.h"
 
 #include "address/yubin_find.h"
+#include "app/common/tf_counter.h"
 #include "app/shell/screen_registry.h"
 #include "print/print_tool_window.h"
 #include "print/printer_design_screen.h"
@@ -35,6 +36,11 @@ void registerAllScreens()
     registerScreen(QStringLiteral("プリンター設計"), showBeside<TfPrinterDesin>);
     registerScreen(QStringLiteral("PrintTool"), showBeside<TfPrintToolWindow>);
     setPostalDateSource([] { return TfYubinFind::PostalDataDate(); });
+    // Developer window.
+    registerScreen(QStringLiteral("カウンター設定"), [](QWidget *parent) {
+        static TfCounter *screen = new TfCounter(parent);
+        screen->exec();
+    });
 }
 
 } // namespace minori

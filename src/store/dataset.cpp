@@ -378,6 +378,7 @@ void Dataset::close()
     stepDone_ = true;
     buffer_.clear();
     dirty_.clear();
+    editBase_ = PackedRow();
     cur_ = -1;
     eof_ = bof_ = true;
     live_ = false;
@@ -487,10 +488,17 @@ const PackedRow *Dataset::rowAt(int row)
     return row < rows_.size() ? &rows_.at(row) : nullptr;
 }
 
+QVariant Dataset::editValue(int index) const
+{
+    if (index < 0 || index >= buffer_.size())
+        return {};
+    return dirty_.at(index) ? buffer_.at(index) : editBase_.value(index);
+}
+
 QVariant Dataset::currentValue(int index)
 {
     if (isEditing())
-        return index < buffer_.size() ? buffer_.at(index) : QVariant();
+        return editValue(index);
     const PackedRow *r = rowAt(cur_);
     return r ? r->value(index) : QVariant();
 }
@@ -498,14 +506,15 @@ QVariant Dataset::currentValue(int index)
 QVariant Dataset::value(int row, int column)
 {
     if (row == cur_ && isEditing())
-        return column < buffer_.size() ? buffer_.at(column) : QVariant();
+        return editValue(column);
     const PackedRow *r = rowAt(row);
     return r ? r->value(column) : QVariant();
 }
 
 void Dataset::setFieldValue(int index, const QVariant &v)
 {
-    if (buffer_.at(index) == v && buffer_.at(index).isNull() == v.isNull())
+    const QVariant old = editValue(index);
+    if (old == v && old.isNull() == v.isNull())
         return;
     buffer_[index] = v;
     dirty_[index] = true;
@@ -775,9 +784,10 @@ void Dataset::edit()
     }
     if (beforeEdit)
         beforeEdit(*this);
+    // Columns are decoded from the stored row only when read; post copies the unchanged ones.
     const PackedRow *r = rowAt(cur_);
-    buffer_ = r ? r->values() : QVector<QVariant>();
-    buffer_.resize(static_cast<int>(fields_.size()));
+    editBase_ = r ? *r : PackedRow();
+    buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
     state_ = State::Edit;
@@ -796,6 +806,7 @@ void Dataset::append()
     rowids_.push_back(0);
     cur_ = rowids_.size() - 1;
     insertedAt_ = cur_;
+    editBase_ = PackedRow();
     buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
@@ -821,6 +832,7 @@ void Dataset::insert()
     rowids_.insert(at, 0);
     cur_ = at;
     insertedAt_ = at;
+    editBase_ = PackedRow();
     buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
@@ -877,8 +889,9 @@ void Dataset::post()
     // The buffer holds the values in their stored form already, so a row of plain columns need
     // not be read back; computed columns are.
     const bool computed = std::any_of(fields_.begin(), fields_.end(), [](const Field &f) { return !f.canModify(); });
-    cache_.insert(id, computed ? readRow(id) : PackedRow::fromValues(buffer_));
+    cache_.insert(id, computed ? readRow(id) : PackedRow::withChanges(editBase_, buffer_, dirty_));
     state_ = State::Browse;
+    editBase_ = PackedRow();
     buffer_.clear();
     dirty_.clear();
     modified_ = false;
@@ -894,6 +907,7 @@ void Dataset::cancel()
         return;
     const bool wasInsert = state_ == State::Insert;
     state_ = State::Browse;
+    editBase_ = PackedRow();
     buffer_.clear();
     dirty_.clear();
     modified_ = false;

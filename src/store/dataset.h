@@ -149,6 +149,7 @@ private:
     PackedRow readRow(qint64 rowid);
     void setFieldValue(int index, const QVariant &v);
     QVariant currentValue(int index);
+    QVariant editValue(int index) const;   // the row being edited: changed or stored value
     void moveTo(int row);                // with scroll events
     void checkBrowse();                  // post pending edits before moving
     void requireLive(const char *what) const;
@@ -183,7 +184,8 @@ private:
     int disabled_ = 0;
 
     // Edit buffer of the current row (edit or insert).
-    QVector<QVariant> buffer_;
+    QVector<QVariant> buffer_;      // changed columns of the row being edited
+    PackedRow editBase_;            // the row as it was when editing began
     QVector<bool> dirty_;
     bool modified_ = false;
     int insertedAt_ = -1;        // row index held by the insert buffer

@@ -1,3 +1,4 @@
+#include "address/postal_command.h"
 #include "address/postal_sources.h"
 #include "postal_fixture.h"
 #include "store/sjis.h"
@@ -29,10 +30,11 @@ void writeFile(const QString &path, const QByteArray &bytes)
 TEST(PostalImport, KenAllBuildsTheLevelsWithCodesAndWholeNames)
 {
     PostalHome home;
-    // 31 lines, one town name continued over three lines.
-    EXPECT_EQ(home.result.counts.areas, 29);
+    // 33 lines, one town name continued over three lines.
+    EXPECT_EQ(home.result.counts.areas, 31);
     EXPECT_EQ(home.result.counts.prefectures, 4);
-    EXPECT_EQ(home.result.counts.cities, 8);     // 千代田区 台東区 西多摩郡 千歳市 札幌市中央区 郡山市 伊達郡 京都市上京区
+    // 千代田区 台東区 西多摩郡 千歳市 札幌市中央区 伊達市 郡山市 伊達郡 伊達市 京都市上京区
+    EXPECT_EQ(home.result.counts.cities, 10);
     EXPECT_EQ(home.result.counts.towns, 3);      // 奥多摩町 檜原村 川俣町
     store::Database &db = home.postal();
 
@@ -95,7 +97,7 @@ TEST(PostalImport, RefusedFilesLeaveTheOldDictionary)
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.message))) << c.what << ": " << r.error.toStdString();
         EXPECT_EQ(PostalDataDate(), QStringLiteral("2025/09/30")) << c.what;
-        EXPECT_EQ(home.postal().scalar(QStringLiteral("SELECT count(*) FROM mtyoiki")).toInt(), 29) << c.what;
+        EXPECT_EQ(home.postal().scalar(QStringLiteral("SELECT count(*) FROM mtyoiki")).toInt(), 31) << c.what;
         EXPECT_FALSE(QFile::exists(target + QStringLiteral(".new"))) << c.what;
     }
     EXPECT_FALSE(importKenAll(home.file(QStringLiteral("missing.csv")), target, QString()).ok);
@@ -160,4 +162,19 @@ TEST(PostalImport, CitySplitKeepsCitiesWhole)
         EXPECT_EQ(s.town, QString::fromUtf8(c.town)) << c.name;
         EXPECT_EQ(s.townKana, QString::fromUtf8(c.townKana)) << c.name;
     }
+}
+
+TEST(PostalImport, CommandLineReportsAndRefuses)
+{
+    TempHome home;
+    closePostalDatabase();
+    const QString csv = fixturePath(QStringLiteral("KEN_ALL_sample.csv"));
+    EXPECT_EQ(runPostalCommand({"postal", "import", csv, "2025/09/30"}, home.path()), 0);
+    EXPECT_EQ(PostalDataDate(), QStringLiteral("2025/09/30"));
+    writeFile(home.file(QStringLiteral("utf8.csv")), QStringLiteral("東京都,千代田区\n").toUtf8());
+    EXPECT_EQ(runPostalCommand({"postal", "import", home.file(QStringLiteral("utf8.csv"))}, home.path()), 1);
+    EXPECT_EQ(runPostalCommand({"postal", "import"}, home.path()), 2);
+    EXPECT_EQ(runPostalCommand({"postal", "export", csv}, home.path()), 2);
+    EXPECT_EQ(postalDatabase().scalar(QStringLiteral("SELECT count(*) FROM mtyoiki")).toInt(), 31);
+    closePostalDatabase();
 }

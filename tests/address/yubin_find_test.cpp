@@ -28,6 +28,7 @@ void key(QWidget *w, Qt::Key k) { QTest::keyClick(w, k); }
 TEST(YubinFind, YubinNoToAdrsTakesOnlyASingleMatch)
 {
     PostalHome home;
+    ScopedRecordingPrompter p;
     TfYubinFind f;
     struct Case {
         const char *code;
@@ -37,6 +38,7 @@ TEST(YubinFind, YubinNoToAdrsTakesOnlyASingleMatch)
     const Case cases[] = {
         {"100-0001", 1, "東京都千代田区", "千代田", "100-0001"},
         {"1980212", 1, "東京都西多摩郡奥多摩町", "氷川", "198-0212"},   // typed without hyphen
+        {"１９８０２１２", 1, "東京都西多摩郡奥多摩町", "氷川", "198-0212"},   // in full-width digits
         {"963-8002", 2, "", "", ""},                                       // one code, two town areas
         {"999-9999", 0, "", "", ""},
         {"100", 3, "", "", ""},                                            // a partial code lists them all
@@ -143,6 +145,7 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
     key(f.kanaEdit(), Qt::Key_Down);
     EXPECT_EQ(current(f.levelQuery(Level::Town), "町村名"), QStringLiteral("檜原村"));
     key(f.kanaEdit(), Qt::Key_Up);
+    EXPECT_EQ(current(f.levelQuery(Level::Town), "町村名"), QStringLiteral("奥多摩町"));
     key(f.kanaEdit(), Qt::Key_Return);
     EXPECT_EQ(f.level(), Level::Area);
     EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("東京都西多摩郡奥多摩町"));
@@ -157,12 +160,12 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
     EXPECT_TRUE(f.orderGroup()->isVisible());
     EXPECT_TRUE(f.selectionEdit()->text().isEmpty());
 
-    // Down to a town area and take it.
+    // Down to a town area and take it; kana typed as hiragana still seeks.
     f.GoDown();   // 東京都 is still current
-    typeText(f.kanaEdit(), QStringLiteral("ﾆ"));
+    typeText(f.kanaEdit(), QStringLiteral("に"));
     key(f.kanaEdit(), Qt::Key_Return);
     key(f.kanaEdit(), Qt::Key_Return);
-    typeText(f.kanaEdit(), QStringLiteral("ﾋｶ"));
+    typeText(f.kanaEdit(), QStringLiteral("ひか"));
     key(f.kanaEdit(), Qt::Key_Return);
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.RsltYubinNo, QStringLiteral("198-0212"));
@@ -174,6 +177,7 @@ TEST(YubinFind, WalkingDownWithAndWithoutTownLevelAndGoingUp)
 TEST(YubinFind, PrefectureOrderIsStoredInSystem)
 {
     PostalHome home;
+    ScopedRecordingPrompter p;
     TfYubinFind f;
     f.show();
     EXPECT_TRUE(f.kanaOrderButton()->isChecked());
@@ -207,6 +211,18 @@ TEST(YubinFind, CitySearch)
     f.SearchCity();
     EXPECT_EQ(p.lastText(), QStringLiteral("千歳市 発見"));
     EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("北海道千歳市"));
+    // A name two prefectures share: both are listed and each goes down in its own prefecture.
+    retype(f.cityEdit(), QStringLiteral("伊達"));
+    f.SearchCity();
+    EXPECT_EQ(p.lastText(), QStringLiteral("伊達市 発見"));
+    EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("北海道伊達市"));
+    EXPECT_EQ(current(f.levelQuery(Level::Area), "郵便番号"), QStringLiteral("052-0000"));
+    f.GoUp();
+    EXPECT_EQ(f.levelQuery(Level::City).recordCount(), 2);
+    key(f.kanaEdit(), Qt::Key_Down);
+    key(f.kanaEdit(), Qt::Key_Return);
+    EXPECT_EQ(f.selectionEdit()->text(), QStringLiteral("福島県伊達市"));
+    EXPECT_EQ(current(f.levelQuery(Level::Area), "郵便番号"), QStringLiteral("960-0400"));
     for (const char *name : {"札幌", "千代田区"}) {
         retype(f.cityEdit(), QString::fromUtf8(name));
         f.SearchCity();
