@@ -11,6 +11,7 @@ namespace store {
 
 namespace {
 constexpr int kPage = 128;            // rows loaded per page of a live set
+constexpr int kSmallPage = 8;         // the page of a set found with few rows (a lookup)
 constexpr int kCacheLimit = 50000;    // loaded rows kept before the cache is dropped
 
 QDate parseDate(const QString &s)
@@ -247,7 +248,21 @@ Dataset::Dataset(Database &db, QObject *parent) : QObject(parent), db_(&db) {}
 
 Dataset::Dataset(Database &db, const QString &sql, QObject *parent) : QObject(parent), db_(&db), sql_(sql) {}
 
-Dataset::~Dataset() = default;
+Dataset::~Dataset() { releaseStatements(); }
+
+void Dataset::releaseStatement(std::unique_ptr<Statement> &st)
+{
+    if (st && *st)
+        if (auto pool = pool_.lock())
+            pool->giveBack(std::move(*st));
+    st.reset();
+}
+
+void Dataset::releaseStatements()
+{
+    releaseStatement(pageStmt_);
+    releaseStatement(stepStmt_);
+}
 
 void Dataset::setDatabase(Database &db)
 {
@@ -286,17 +301,15 @@ void Dataset::open()
     if (isOpen())
         return;
     const SqlShape shape = analyseSelect(sql_);
-    live_ = shape.live && db_->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=? "
-                                                      "COLLATE NOCASE"),
-                                       {shape.table}).toInt() > 0;
+    live_ = shape.live && db_->tableExists(shape.table);
     fields_.clear();
     fieldIndex_.clear();
     rowids_.clear();
     cache_.clear();
     rows_.clear();
-    pageStmt_.reset();
-    stepStmt_.reset();
+    releaseStatements();
     stepDone_ = true;
+    pool_ = db_->pool();
 
     auto addFields = [this](Statement &st, int firstColumn) {
         for (int i = firstColumn; i < st.columnCount(); ++i) {
@@ -318,28 +331,31 @@ void Dataset::open()
         tableRef_ = shape.tableRef;
         selectList_ = shape.selectList;
         rest_ = shape.rest;
-        Statement ids;
+        auto ids = std::make_unique<Statement>();
         try {
-            ids = db_->prepare(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
+            *ids = db_->borrow(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
         } catch (const SqlError &) {
             // ORDER BY names an alias of the select list: read the ids through the full query.
-            ids = db_->prepare(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
+            *ids = db_->borrow(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
                                    .arg(selectList_, tableRef_, rest_));
         }
         if (!params_.isEmpty())
-            ids.bindAll(params_);
-        while (ids.step())
-            rowids_.push_back(ids.int64(0));
+            ids->bindAll(params_);
+        while (ids->step())
+            rowids_.push_back(ids->int64(0));
+        releaseStatement(ids);
         cache_.reserve(qMin<qsizetype>(rowids_.size(), kCacheLimit));
         QStringList marks;
-        for (int i = 0; i < kPage; ++i)
+        // A lookup that finds a row or two binds a short list instead of a full page.
+        const int page = rowids_.size() <= kSmallPage ? kSmallPage : kPage;
+        for (int i = 0; i < page; ++i)
             marks << QStringLiteral("?");
-        pageStmt_ = std::make_unique<Statement>(db_->prepare(
+        pageStmt_ = std::make_unique<Statement>(db_->borrow(
             QStringLiteral("SELECT _rowid_, %1 FROM %2 WHERE _rowid_ IN (%3)").arg(selectList_, tableRef_, marks.join(u','))));
         addFields(*pageStmt_, 1);
     } else {
         table_.clear();
-        stepStmt_ = std::make_unique<Statement>(db_->prepare(sql_));
+        stepStmt_ = std::make_unique<Statement>(db_->borrow(sql_));
         if (!params_.isEmpty())
             stepStmt_->bindAll(params_);
         stepDone_ = false;
@@ -373,8 +389,7 @@ void Dataset::close()
     rowids_.clear();
     cache_.clear();
     rows_.clear();
-    pageStmt_.reset();
-    stepStmt_.reset();
+    releaseStatements();
     stepDone_ = true;
     buffer_.clear();
     dirty_.clear();
@@ -410,7 +425,7 @@ void Dataset::fetchReadOnlyUpTo(int row)
             rows_.push_back(PackedRow::fromStatement(stepStmt_->handle(), 0, stepStmt_->columnCount()));
         } else {
             stepDone_ = true;
-            stepStmt_.reset();     // release the statement (and its read snapshot) at once
+            releaseStatement(stepStmt_);   // release the statement (and its read snapshot) at once
         }
     }
 }
@@ -429,13 +444,14 @@ void Dataset::loadPage(int row)
 {
     if (cache_.size() > kCacheLimit)
         cache_.clear();
+    const int page = pageStmt_->parameterCount();
     QVector<qint64> want;
-    for (int r = row; r < rowids_.size() && want.size() < kPage; ++r) {
+    for (int r = row; r < rowids_.size() && want.size() < page; ++r) {
         const qint64 id = rowids_.at(r);
         if (id != 0 && !cache_.contains(id))
             want.push_back(id);
     }
-    for (int r = row - 1; r >= 0 && want.size() < kPage && row - r < kPage / 4; --r) {
+    for (int r = row - 1; r >= 0 && want.size() < page && row - r < page / 4; --r) {
         const qint64 id = rowids_.at(r);
         if (id != 0 && !cache_.contains(id))
             want.push_back(id);
@@ -443,7 +459,7 @@ void Dataset::loadPage(int row)
     if (want.isEmpty())
         return;
     pageStmt_->reset();
-    for (int i = 0; i < kPage; ++i)
+    for (int i = 0; i < page; ++i)
         pageStmt_->bindInt64(i, i < want.size() ? want.at(i) : want.first());
     const int n = pageStmt_->columnCount();
     while (pageStmt_->step())

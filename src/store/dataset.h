@@ -172,6 +172,9 @@ private:
     // Live sets: row ids in result order and a cache of loaded rows.
     QVector<qint64> rowids_;
     QHash<qint64, PackedRow> cache_;
+    std::weak_ptr<StatementPool> pool_;     // where the statements go back when the set closes
+    void releaseStatement(std::unique_ptr<Statement> &st);
+    void releaseStatements();
     std::unique_ptr<Statement> pageStmt_;
     // Read-only sets: rows fetched so far and the statement still stepping.
     QVector<PackedRow> rows_;
