@@ -3,6 +3,7 @@
 #include "app/common/common_routines.h"
 #include "app/common/prompter.h"
 #include "app/common/tf_list.h"
+#include "product_list_prints.h"
 #include "store/session.h"
 
 #include <QLineEdit>
@@ -18,6 +19,9 @@ TwoColumnMaster::TwoColumnMaster(const Texts &texts, QWidget *parent)
     setOpensMaximized(true);
     code_ = addLineField(texts.codeColumn, texts.codeColumn, ImeMode::Off);
     name_ = addLineField(texts.nameColumn, texts.nameColumn, ImeMode::Hiragana);
+    for (const MasterListPrint &list : masterListPrints(texts.table))
+        addCommand(QStringLiteral("印刷&P"), list.command, QKeySequence(), InBrowse, [list] { showMasterList(list); },
+                   false);
     addGrid({{texts.codeColumn, texts.codeColumn, 12}, {texts.nameColumn, texts.nameColumn, 24}});
 }
 

@@ -4,6 +4,7 @@
 #include "app/common/prompter.h"
 #include "app/common/tf_list.h"
 #include "product_drop_down_box.h"
+#include "product_list_prints.h"
 #include "store/session.h"
 #include "tf_msyohin_find.h"
 
@@ -67,6 +68,10 @@ TfMasterMSyohin::TfMasterMSyohin(QWidget *parent)
         rememberedClass_ = classCode_->currentText();   // a new row clears it in afterAppend
         returningToClassBox_ = false;
     });
+
+    for (const MasterListPrint &list : masterListPrints(QStringLiteral("msyohin")))
+        addCommand(QStringLiteral("印刷&P"), list.command, QKeySequence(), InBrowse, [list] { showMasterList(list); },
+                   false);
 
     addGrid({Col{QStringLiteral("品番"), QStringLiteral("品番"), 13}, Col{QStringLiteral("品名"), QStringLiteral("品名"), 20},
              Col{QStringLiteral("仕様"), QStringLiteral("仕様"), 20},
