@@ -47,6 +47,7 @@ TfMasterMSyohin::TfMasterMSyohin(QWidget *parent)
     classCode_ = new DropDownBox(this);
     classCode_->setObjectName(kClassCode);
     setImeMode(classCode_, ImeMode::Off);
+    classCode_->lineEdit()->setMaxLength(4);
     placeField(kClassCode, classCode_, -1, 0);
     binder().bind(classCode_, kClassCode);
     classCode_->installEventFilter(this);

@@ -50,6 +50,7 @@ TfSystem::TfSystem(QWidget *parent) : SystemRowScreen(QStringLiteral("自社マ�
     addText(page, QStringLiteral("代表者"), QStringLiteral("代表者"), row++);
     postal_ = new DropDownBox(page);
     setImeMode(postal_, ImeMode::Off);
+    postal_->lineEdit()->setMaxLength(8);
     postal_->setMinimumWidth(120);
     bindField(postal_, QStringLiteral("郵便番号"));
     static_cast<QGridLayout *>(page->layout())->addWidget(new QLabel(QStringLiteral("郵便番号"), page), row, 0);
