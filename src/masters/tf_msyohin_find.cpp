@@ -8,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -177,8 +176,6 @@ void TfMSyohinFind::choose()
     RsltHinban = qryMSyohin_->field(QStringLiteral("品番")).asString();
     accept();
 }
-
-bool TfMSyohinFind::eventFilter(QObject *watched, QEvent *event) { return QDialog::eventFilter(watched, event); }
 
 void TfMSyohinFind::done(int result)
 {
