@@ -817,34 +817,20 @@ void Dataset::append()
 {
     requireLive("append");
     checkBrowse();
-    if (beforeScroll)
-        beforeScroll(*this);
-    rowids_.push_back(0);
-    cur_ = rowids_.size() - 1;
-    insertedAt_ = cur_;
-    editBase_ = PackedRow();
-    buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
-    dirty_.fill(false, buffer_.size());
-    modified_ = false;
-    state_ = State::Insert;
-    eof_ = bof_ = false;
-    emitReset();
-    emitCurrent();
-    if (onNewRecord)
-        onNewRecord(*this);
-    if (afterInsert)
-        afterInsert(*this);
-    if (afterScroll)
-        afterScroll(*this);
+    beginInsert(static_cast<int>(rowids_.size()));
 }
 
 void Dataset::insert()
 {
     requireLive("insert");
     checkBrowse();
+    beginInsert(cur_ < 0 ? 0 : cur_);
+}
+
+void Dataset::beginInsert(int at)
+{
     if (beforeScroll)
         beforeScroll(*this);
-    const int at = cur_ < 0 ? 0 : cur_;
     rowids_.insert(at, 0);
     cur_ = at;
     insertedAt_ = at;

@@ -152,6 +152,7 @@ private:
     QVariant editValue(int index) const;   // the row being edited: changed or stored value
     void moveTo(int row);                // with scroll events
     void checkBrowse();                  // post pending edits before moving
+    void beginInsert(int at);            // a new row in insert state at position at
     void requireLive(const char *what) const;
     void requireOpen() const;
     void emitReset();
