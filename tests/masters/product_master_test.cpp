@@ -79,7 +79,7 @@ TEST(ProductMaster, NewProductStartsWithALabelAndDuplicatesStayInEdit)
     EXPECT_EQ(column(t.home.db(), QStringLiteral("SELECT 送状印刷 FROM msyohin WHERE 品番='P400'")), QStringLiteral("○"));
     EXPECT_EQ(t.home.db().scalar(QStringLiteral("SELECT 定価 FROM msyohin WHERE 品番='P400'")).toInt(), 1200);
 
-    // An empty product number is left to the table: the first is taken, a second one is a duplicate.
+    // An empty product number is not refused by the screen: the table decides (it takes the row).
     t.s.doNew();
     typeText(t.edit("品名"), QStringLiteral("無番"));
     EXPECT_TRUE(t.s.doPost());
