@@ -68,8 +68,8 @@ case "$cmd" in
     home=$(prepare_home)
     demo=0
     if [ "${1:-}" = "--demo" ]; then demo=1; shift; fi
-    if [ "$demo" = 1 ] && [ -x "$BUILD/src/app/minori-gen" ] && [ ! -f "$home/data/minori.db" ]; then
-      "$BUILD/src/app/minori-gen" --home "$home" --customers 2000 --slips 5000
+    if [ "$demo" = 1 ] && [ -x "$BUILD/src/app/gen/minori-gen" ] && [ ! -f "$home/data/minori.db" ]; then
+      "$BUILD/src/app/gen/minori-gen" --home "$home" --customers 2000 --slips 5000
     fi
     exec "$BUILD/src/app/minori" --home "$home" "$@" ;;
   *)

@@ -3,6 +3,7 @@
 #include "app/common/prompter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/safe_application.h"
+#include "print/printer_choice.h"
 #include "screens.h"
 #include "address/postal_command.h"
 #include "store/session.h"
@@ -84,6 +85,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "minori: %s\n", e.what());
         store::Session::close();   // the program folder stays known to the path routines
     }
+    // Every print job goes to a PDF file in that folder instead of a printer.
+    if (!args.pdfFolder.isEmpty())
+        minori::setPdfOutputFolder(QDir(args.pdfFolder).absolutePath());
     minori::registerAllScreens();
     minori::MainWindowOptions options;
     options.startWaitMs = args.startWaitMs;

@@ -1,6 +1,10 @@
 #include "paged_surface.h"
 
+#include "app/common/prompter.h"
+
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QtMath>
 #include <cmath>
@@ -9,15 +13,20 @@ namespace minori {
 
 QString substituteFontFamily(const QString &name)
 {
-    if (name == u"ＭＳ ゴシック" || name == u"MS Gothic" || name.isEmpty())
-        return QStringLiteral("IPAGothic");
-    if (name == u"ＭＳ 明朝" || name == u"MS Mincho")
-        return QStringLiteral("IPAMincho");
-    if (name == u"ＭＳ Ｐゴシック")
-        return QStringLiteral("IPAPGothic");
-    if (name == u"ＭＳ Ｐ明朝")
-        return QStringLiteral("IPAPMincho");
-    return name;
+    // Where the Windows faces are installed they are used as they are.
+    static const QStringList installed = QFontDatabase::families();
+    const QString face = name.isEmpty() ? QStringLiteral("ＭＳ ゴシック") : name;
+    if (installed.contains(face))
+        return face;
+    static const QHash<QString, QString> ipa = {
+        {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("ＭＳ 明朝"), QStringLiteral("IPAMincho")},
+        {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")},
+        {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho")},
+        {QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic")},
+        {QStringLiteral("MS Mincho"), QStringLiteral("IPAMincho")},
+    };
+    return ipa.value(face, face);
 }
 
 QPainter &PainterSurface::painter()
@@ -43,6 +52,11 @@ void PainterSurface::usePen(const PrintCanvas &c)
     QPen pen(c.pen.color);
     pen.setWidth(std::max(1, c.pen.width));
     pen.setStyle(c.pen.style);
+    if (c.pen.style == Qt::DotLine) {
+        // Dots of a quarter millimetre, as a printer's dotted pen shows them, whatever the resolution.
+        const qreal dot = std::max(1.0, dpiY() * 0.25 / 25.4) / std::max(1, c.pen.width);
+        pen.setDashPattern({dot, dot});
+    }
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     painter().setPen(pen);
@@ -155,6 +169,12 @@ void PagedSurface::newPage()
 bool PagedSurface::endDocument()
 {
     finish();
+    static bool told = false;
+    if (pages_ > 0 && !notice_.isEmpty() && !told) {
+        told = true;
+        ShowInfo(notice_);
+    }
+    notice_.clear();
     return true;
 }
 

@@ -50,6 +50,8 @@ public:
     void newPage() override;
     bool endDocument() override;
     int pagesDrawn() const { return pages_; }
+    // A message shown (once in the program's life) when a job has ended with something drawn.
+    void setFinishedNotice(const QString &text) { notice_ = text; }
 
 protected:
     QPaintDevice *device() override;
@@ -58,6 +60,7 @@ private:
     std::unique_ptr<QPagedPaintDevice> device_;
     int dpi_, offX_, offY_;
     int pages_ = 0;
+    QString notice_;
 };
 
 // The preview page: an image of the paper at the design magnification.

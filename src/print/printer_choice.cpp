@@ -137,17 +137,23 @@ std::unique_ptr<PrintSurface> defaultSurface(const PrintJobSpec &spec)
     if (toPdf) {
         const QString folder = effectivePdfFolder();
         QDir().mkpath(folder);
-        QString path = QDir(folder).filePath(pdfFileName(spec.layoutName));
+        const QString name = pdfFileName(spec.layoutName);
+        QString path = QDir(folder).filePath(name);
         for (int i = 2; QFileInfo::exists(path); ++i)
-            path = QDir(folder).filePath(pdfFileName(spec.layoutName).replace(QStringLiteral(".pdf"),
-                                                                             QStringLiteral("_%1.pdf").arg(i)));
+            path = QDir(folder).filePath(name.chopped(4) + QStringLiteral("_%1.pdf").arg(i));
         auto *w = new QPdfWriter(path);
         w->setResolution(dpi);
         w->setTitle(spec.layoutName);
         w->setCreator(QStringLiteral("実り直送便"));
         w->setPageLayout(layoutFor(spec));
         g_lastPdf = path;
-        return std::make_unique<PagedSurface>(w, dpi, 0, 0);
+        auto surface = std::make_unique<PagedSurface>(w, dpi, 0, 0);
+        // Unless the program was told to write PDF files, the user learns where they go (once).
+        if (g_pdfFolder.isEmpty()) {
+            surface->setFinishedNotice(
+                QStringLiteral("PDF ファイルに出力しました\r%1").arg(QDir::toNativeSeparators(folder)));
+        }
+        return surface;
     }
     auto *p = new QPrinter(QPrinter::HighResolution);
     p->setPrinterName(spec.printer.name);

@@ -40,29 +40,34 @@ QString CounterService::missingMessage(const QString &name) { return QStringLite
 
 std::optional<CounterRow> CounterService::find(const QString &name)
 {
-    Statement st = db_.prepare(QStringLiteral("SELECT 名称, COUNTER, 自動ゼロ付加, フィールドサイズ FROM Counter WHERE 名称=?"));
+    Statement &st = db_.cached(QStringLiteral("SELECT 名称, COUNTER, 自動ゼロ付加, フィールドサイズ FROM Counter WHERE 名称=?"));
     st.bind(0, name);
-    if (!st.step())
+    if (!st.step()) {
+        st.reset();
         return std::nullopt;
+    }
+    const QVariant name0 = st.value(0), counter = st.value(1), pad = st.value(2), width = st.value(3);
+    st.reset();   // read everything; the statement holds nothing open between operations
+
     CounterRow r;
-    r.name = st.value(0).toString();
-    if (!st.isNull(1)) {
+    r.name = name0.toString();
+    if (!counter.isNull()) {
         // Only a whole number counts; text or a fraction in COUNTER would give a wrong number.
-        const QVariant v = st.value(1);
         bool ok = false;
-        const qint64 n = v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int ? v.toLongLong(&ok)
-                                                                                          : v.toString().trimmed().toLongLong(&ok);
+        const qint64 n = counter.typeId() == QMetaType::LongLong || counter.typeId() == QMetaType::Int
+                             ? counter.toLongLong(&ok)
+                             : counter.toString().trimmed().toLongLong(&ok);
         if (!ok)
-            throw badValue(name, v.toString());
+            throw badValue(name, counter.toString());
         r.counter = n;
     }
-    r.zeroPad = isTrue(st.value(2));
+    r.zeroPad = isTrue(pad);
     bool widthOk = false;
-    r.width = st.isNull(3) ? 0 : st.value(3).toString().trimmed().toInt(&widthOk);
+    r.width = width.isNull() ? 0 : width.toString().trimmed().toInt(&widthOk);
     if (r.zeroPad && (!widthOk || r.width < 1))
         throw CounterError(CounterError::Kind::BadWidth,
                            QStringLiteral("カウンター %1 のフィールドサイズが正しくありません: %2")
-                               .arg(name, st.isNull(3) ? QStringLiteral("(空)") : st.value(3).toString()));
+                               .arg(name, width.isNull() ? QStringLiteral("(空)") : width.toString()));
     return r;
 }
 
@@ -85,7 +90,7 @@ QString CounterService::take(const QString &name)
     Transaction tx(db_);
     const CounterRow r = row(name);
     const qint64 next = r.counter + 1;
-    db_.exec(QStringLiteral("UPDATE Counter SET COUNTER=? WHERE 名称=?"), {QVariant::fromValue(next), name});
+    db_.execCached(QStringLiteral("UPDATE Counter SET COUNTER=? WHERE 名称=?"), {QVariant::fromValue(next), name});
     tx.commit();
     return counterNumber(next, r.zeroPad, r.width);
 }

@@ -129,6 +129,7 @@ void Statement::reset()
 }
 
 int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::parameterCount() const { return sqlite3_bind_parameter_count(stmt_); }
 
 QString Statement::columnName(int i) const { return QString::fromUtf8(sqlite3_column_name(stmt_, i)); }
 
@@ -203,6 +204,9 @@ void Database::open(const QString &path, bool readOnly)
 void Database::close()
 {
     cache_.clear();
+    // Statements still lent out are finalised by their holders; the pool they would go back to
+    // is gone with this connection.
+    pool_ = std::make_shared<StatementPool>();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -244,6 +248,38 @@ QVariant Database::scalar(const QString &sql, const QVariantList &params)
 
 Statement Database::prepare(const QString &sql) { return Statement(db_, sql); }
 
+Statement StatementPool::take(sqlite3 *db, const QString &sql)
+{
+    auto it = free_.find(sql.toStdString());
+    if (it == free_.end() || it->second.empty())
+        return Statement(db, sql);
+    Statement st = std::move(it->second.back());
+    it->second.pop_back();
+    --count_;
+    return st;
+}
+
+void StatementPool::giveBack(Statement &&st)
+{
+    if (!st)
+        return;
+    st.reset();
+    sqlite3_clear_bindings(st.handle());
+    if (count_ >= 64) {
+        free_.clear();
+        count_ = 0;
+    }
+    free_[st.sql().toStdString()].push_back(std::move(st));
+    ++count_;
+}
+
+Statement Database::borrow(const QString &sql)
+{
+    if (!db_)
+        throw SqlError(QStringLiteral("database is not open"), sql);
+    return pool_->take(db_, sql);
+}
+
 Statement &Database::cached(const QString &sql)
 {
     const std::string key = sql.toStdString();
@@ -277,8 +313,11 @@ qint64 Database::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_)
 
 bool Database::tableExists(const QString &name)
 {
-    return scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE"),
-                  {name}).toInt() > 0;
+    Statement &st = cached(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=? COLLATE NOCASE"));
+    st.bind(0, name);
+    const bool found = st.step() && st.int64(0) > 0;
+    st.reset();
+    return found;
 }
 
 QStringList Database::columnNames(const QString &table)

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -32,6 +33,7 @@ public:
     bool step();                 // true while a row is available
     void reset();
     int columnCount() const;
+    int parameterCount() const;
     QString columnName(int i) const;
     QString columnDeclType(int i) const;
     QString columnTable(int i) const;     // origin table, empty for expressions
@@ -48,6 +50,18 @@ private:
     sqlite3 *db_ = nullptr;
     sqlite3_stmt *stmt_ = nullptr;
     QString sql_;
+};
+
+// Prepared statements given back by result sets when they close, lent again to the next one
+// that opens the same SQL text: a query that screens open again and again is prepared once.
+class StatementPool {
+public:
+    Statement take(sqlite3 *db, const QString &sql);
+    void giveBack(Statement &&st);
+
+private:
+    std::unordered_map<std::string, std::vector<Statement>> free_;
+    int count_ = 0;
 };
 
 class Database {
@@ -69,6 +83,9 @@ public:
     // The first column of the first row, or an invalid QVariant when there is no row.
     QVariant scalar(const QString &sql, const QVariantList &params = {});
     Statement prepare(const QString &sql);
+    // A statement from the pool (or newly prepared); give it back through the pool when done.
+    Statement borrow(const QString &sql);
+    std::weak_ptr<StatementPool> pool() const { return pool_; }
     // A prepared statement kept for reuse (bindings cleared); for statements run again and again.
     Statement &cached(const QString &sql);
     // exec() through the statement cache.
@@ -90,6 +107,7 @@ private:
     QString path_;
     int depth_ = 0;
     std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
+    std::shared_ptr<StatementPool> pool_ = std::make_shared<StatementPool>();
 };
 
 // Commits when commit() is called; rolls back when it goes out of scope without it.

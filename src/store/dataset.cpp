@@ -11,6 +11,7 @@ namespace store {
 
 namespace {
 constexpr int kPage = 128;            // rows loaded per page of a live set
+constexpr int kSmallPage = 8;         // the page of a set found with few rows (a lookup)
 constexpr int kCacheLimit = 50000;    // loaded rows kept before the cache is dropped
 
 QDate parseDate(const QString &s)
@@ -247,7 +248,21 @@ Dataset::Dataset(Database &db, QObject *parent) : QObject(parent), db_(&db) {}
 
 Dataset::Dataset(Database &db, const QString &sql, QObject *parent) : QObject(parent), db_(&db), sql_(sql) {}
 
-Dataset::~Dataset() = default;
+Dataset::~Dataset() { releaseStatements(); }
+
+void Dataset::releaseStatement(std::unique_ptr<Statement> &st)
+{
+    if (st && *st)
+        if (auto pool = pool_.lock())
+            pool->giveBack(std::move(*st));
+    st.reset();
+}
+
+void Dataset::releaseStatements()
+{
+    releaseStatement(pageStmt_);
+    releaseStatement(stepStmt_);
+}
 
 void Dataset::setDatabase(Database &db)
 {
@@ -286,17 +301,15 @@ void Dataset::open()
     if (isOpen())
         return;
     const SqlShape shape = analyseSelect(sql_);
-    live_ = shape.live && db_->scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name=? "
-                                                      "COLLATE NOCASE"),
-                                       {shape.table}).toInt() > 0;
+    live_ = shape.live && db_->tableExists(shape.table);
     fields_.clear();
     fieldIndex_.clear();
     rowids_.clear();
     cache_.clear();
     rows_.clear();
-    pageStmt_.reset();
-    stepStmt_.reset();
+    releaseStatements();
     stepDone_ = true;
+    pool_ = db_->pool();
 
     auto addFields = [this](Statement &st, int firstColumn) {
         for (int i = firstColumn; i < st.columnCount(); ++i) {
@@ -318,28 +331,31 @@ void Dataset::open()
         tableRef_ = shape.tableRef;
         selectList_ = shape.selectList;
         rest_ = shape.rest;
-        Statement ids;
+        auto ids = std::make_unique<Statement>();
         try {
-            ids = db_->prepare(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
+            *ids = db_->borrow(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
         } catch (const SqlError &) {
             // ORDER BY names an alias of the select list: read the ids through the full query.
-            ids = db_->prepare(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
+            *ids = db_->borrow(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
                                    .arg(selectList_, tableRef_, rest_));
         }
         if (!params_.isEmpty())
-            ids.bindAll(params_);
-        while (ids.step())
-            rowids_.push_back(ids.int64(0));
+            ids->bindAll(params_);
+        while (ids->step())
+            rowids_.push_back(ids->int64(0));
+        releaseStatement(ids);
         cache_.reserve(qMin<qsizetype>(rowids_.size(), kCacheLimit));
         QStringList marks;
-        for (int i = 0; i < kPage; ++i)
+        // A lookup that finds a row or two binds a short list instead of a full page.
+        const int page = rowids_.size() <= kSmallPage ? kSmallPage : kPage;
+        for (int i = 0; i < page; ++i)
             marks << QStringLiteral("?");
-        pageStmt_ = std::make_unique<Statement>(db_->prepare(
+        pageStmt_ = std::make_unique<Statement>(db_->borrow(
             QStringLiteral("SELECT _rowid_, %1 FROM %2 WHERE _rowid_ IN (%3)").arg(selectList_, tableRef_, marks.join(u','))));
         addFields(*pageStmt_, 1);
     } else {
         table_.clear();
-        stepStmt_ = std::make_unique<Statement>(db_->prepare(sql_));
+        stepStmt_ = std::make_unique<Statement>(db_->borrow(sql_));
         if (!params_.isEmpty())
             stepStmt_->bindAll(params_);
         stepDone_ = false;
@@ -373,11 +389,11 @@ void Dataset::close()
     rowids_.clear();
     cache_.clear();
     rows_.clear();
-    pageStmt_.reset();
-    stepStmt_.reset();
+    releaseStatements();
     stepDone_ = true;
     buffer_.clear();
     dirty_.clear();
+    editBase_ = PackedRow();
     cur_ = -1;
     eof_ = bof_ = true;
     live_ = false;
@@ -409,7 +425,7 @@ void Dataset::fetchReadOnlyUpTo(int row)
             rows_.push_back(PackedRow::fromStatement(stepStmt_->handle(), 0, stepStmt_->columnCount()));
         } else {
             stepDone_ = true;
-            stepStmt_.reset();     // release the statement (and its read snapshot) at once
+            releaseStatement(stepStmt_);   // release the statement (and its read snapshot) at once
         }
     }
 }
@@ -428,13 +444,14 @@ void Dataset::loadPage(int row)
 {
     if (cache_.size() > kCacheLimit)
         cache_.clear();
+    const int page = pageStmt_->parameterCount();
     QVector<qint64> want;
-    for (int r = row; r < rowids_.size() && want.size() < kPage; ++r) {
+    for (int r = row; r < rowids_.size() && want.size() < page; ++r) {
         const qint64 id = rowids_.at(r);
         if (id != 0 && !cache_.contains(id))
             want.push_back(id);
     }
-    for (int r = row - 1; r >= 0 && want.size() < kPage && row - r < kPage / 4; --r) {
+    for (int r = row - 1; r >= 0 && want.size() < page && row - r < page / 4; --r) {
         const qint64 id = rowids_.at(r);
         if (id != 0 && !cache_.contains(id))
             want.push_back(id);
@@ -442,7 +459,7 @@ void Dataset::loadPage(int row)
     if (want.isEmpty())
         return;
     pageStmt_->reset();
-    for (int i = 0; i < kPage; ++i)
+    for (int i = 0; i < page; ++i)
         pageStmt_->bindInt64(i, i < want.size() ? want.at(i) : want.first());
     const int n = pageStmt_->columnCount();
     while (pageStmt_->step())
@@ -487,10 +504,17 @@ const PackedRow *Dataset::rowAt(int row)
     return row < rows_.size() ? &rows_.at(row) : nullptr;
 }
 
+QVariant Dataset::editValue(int index) const
+{
+    if (index < 0 || index >= buffer_.size())
+        return {};
+    return dirty_.at(index) ? buffer_.at(index) : editBase_.value(index);
+}
+
 QVariant Dataset::currentValue(int index)
 {
     if (isEditing())
-        return index < buffer_.size() ? buffer_.at(index) : QVariant();
+        return editValue(index);
     const PackedRow *r = rowAt(cur_);
     return r ? r->value(index) : QVariant();
 }
@@ -498,14 +522,15 @@ QVariant Dataset::currentValue(int index)
 QVariant Dataset::value(int row, int column)
 {
     if (row == cur_ && isEditing())
-        return column < buffer_.size() ? buffer_.at(column) : QVariant();
+        return editValue(column);
     const PackedRow *r = rowAt(row);
     return r ? r->value(column) : QVariant();
 }
 
 void Dataset::setFieldValue(int index, const QVariant &v)
 {
-    if (buffer_.at(index) == v && buffer_.at(index).isNull() == v.isNull())
+    const QVariant old = editValue(index);
+    if (old == v && old.isNull() == v.isNull())
         return;
     buffer_[index] = v;
     dirty_[index] = true;
@@ -775,9 +800,10 @@ void Dataset::edit()
     }
     if (beforeEdit)
         beforeEdit(*this);
+    // Columns are decoded from the stored row only when read; post copies the unchanged ones.
     const PackedRow *r = rowAt(cur_);
-    buffer_ = r ? r->values() : QVector<QVariant>();
-    buffer_.resize(static_cast<int>(fields_.size()));
+    editBase_ = r ? *r : PackedRow();
+    buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
     state_ = State::Edit;
@@ -791,36 +817,24 @@ void Dataset::append()
 {
     requireLive("append");
     checkBrowse();
-    if (beforeScroll)
-        beforeScroll(*this);
-    rowids_.push_back(0);
-    cur_ = rowids_.size() - 1;
-    insertedAt_ = cur_;
-    buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
-    dirty_.fill(false, buffer_.size());
-    modified_ = false;
-    state_ = State::Insert;
-    eof_ = bof_ = false;
-    emitReset();
-    emitCurrent();
-    if (onNewRecord)
-        onNewRecord(*this);
-    if (afterInsert)
-        afterInsert(*this);
-    if (afterScroll)
-        afterScroll(*this);
+    beginInsert(static_cast<int>(rowids_.size()));
 }
 
 void Dataset::insert()
 {
     requireLive("insert");
     checkBrowse();
+    beginInsert(cur_ < 0 ? 0 : cur_);
+}
+
+void Dataset::beginInsert(int at)
+{
     if (beforeScroll)
         beforeScroll(*this);
-    const int at = cur_ < 0 ? 0 : cur_;
     rowids_.insert(at, 0);
     cur_ = at;
     insertedAt_ = at;
+    editBase_ = PackedRow();
     buffer_ = QVector<QVariant>(static_cast<int>(fields_.size()));
     dirty_.fill(false, buffer_.size());
     modified_ = false;
@@ -877,8 +891,9 @@ void Dataset::post()
     // The buffer holds the values in their stored form already, so a row of plain columns need
     // not be read back; computed columns are.
     const bool computed = std::any_of(fields_.begin(), fields_.end(), [](const Field &f) { return !f.canModify(); });
-    cache_.insert(id, computed ? readRow(id) : PackedRow::fromValues(buffer_));
+    cache_.insert(id, computed ? readRow(id) : PackedRow::withChanges(editBase_, buffer_, dirty_));
     state_ = State::Browse;
+    editBase_ = PackedRow();
     buffer_.clear();
     dirty_.clear();
     modified_ = false;
@@ -894,6 +909,7 @@ void Dataset::cancel()
         return;
     const bool wasInsert = state_ == State::Insert;
     state_ = State::Browse;
+    editBase_ = PackedRow();
     buffer_.clear();
     dirty_.clear();
     modified_ = false;

@@ -149,8 +149,10 @@ private:
     PackedRow readRow(qint64 rowid);
     void setFieldValue(int index, const QVariant &v);
     QVariant currentValue(int index);
+    QVariant editValue(int index) const;   // the row being edited: changed or stored value
     void moveTo(int row);                // with scroll events
     void checkBrowse();                  // post pending edits before moving
+    void beginInsert(int at);            // a new row in insert state at position at
     void requireLive(const char *what) const;
     void requireOpen() const;
     void emitReset();
@@ -171,6 +173,9 @@ private:
     // Live sets: row ids in result order and a cache of loaded rows.
     QVector<qint64> rowids_;
     QHash<qint64, PackedRow> cache_;
+    std::weak_ptr<StatementPool> pool_;     // where the statements go back when the set closes
+    void releaseStatement(std::unique_ptr<Statement> &st);
+    void releaseStatements();
     std::unique_ptr<Statement> pageStmt_;
     // Read-only sets: rows fetched so far and the statement still stepping.
     QVector<PackedRow> rows_;
@@ -183,7 +188,8 @@ private:
     int disabled_ = 0;
 
     // Edit buffer of the current row (edit or insert).
-    QVector<QVariant> buffer_;
+    QVector<QVariant> buffer_;      // changed columns of the row being edited
+    PackedRow editBase_;            // the row as it was when editing began
     QVector<bool> dirty_;
     bool modified_ = false;
     int insertedAt_ = -1;        // row index held by the insert buffer

@@ -86,44 +86,62 @@ PackedRow PackedRow::fromStatement(sqlite3_stmt *st, int first, int count)
     return r;
 }
 
+char PackedRow::appendValue(const QVariant &v, QByteArray &payload)
+{
+    if (v.isNull() || !v.isValid())
+        return Null;
+    switch (v.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+    case QMetaType::Bool: {
+        char b[8];
+        put<qint64>(b, v.toLongLong());
+        payload.append(b, 8);
+        return Int;
+    }
+    case QMetaType::Double: {
+        char b[8];
+        put<double>(b, v.toDouble());
+        payload.append(b, 8);
+        return Real;
+    }
+    case QMetaType::QByteArray:
+        payload.append(v.toByteArray());
+        return Blob;
+    default:
+        payload.append(v.toString().toUtf8());
+        return Text;
+    }
+}
+
 PackedRow PackedRow::fromValues(const QVector<QVariant> &values)
 {
+    return withChanges(PackedRow(), values, QVector<bool>(values.size(), true));
+}
+
+PackedRow PackedRow::withChanges(const PackedRow &base, const QVector<QVariant> &values, const QVector<bool> &changed)
+{
+    const int count = static_cast<int>(values.size());
     QByteArray payload;
-    QByteArray header(4 + values.size() * kEntry, '\0');
-    put<qint32>(header.data(), static_cast<qint32>(values.size()));
-    const int base = static_cast<int>(header.size());
-    for (int i = 0; i < values.size(); ++i) {
-        const QVariant &v = values.at(i);
+    payload.reserve(base.d_.size());
+    QByteArray header(4 + count * kEntry, '\0');
+    put<qint32>(header.data(), static_cast<qint32>(count));
+    const int headerSize = static_cast<int>(header.size());
+    const int baseCount = base.size();
+    const char *b = base.d_.constData();
+    for (int i = 0; i < count; ++i) {
         char kind = Null;
-        if (!v.isNull() && v.isValid()) {
-            switch (v.typeId()) {
-            case QMetaType::LongLong:
-            case QMetaType::Int:
-            case QMetaType::Bool: {
-                kind = Int;
-                char b[8];
-                put<qint64>(b, v.toLongLong());
-                payload.append(b, 8);
-                break;
-            }
-            case QMetaType::Double: {
-                kind = Real;
-                char b[8];
-                put<double>(b, v.toDouble());
-                payload.append(b, 8);
-                break;
-            }
-            case QMetaType::QByteArray:
-                kind = Blob;
-                payload.append(v.toByteArray());
-                break;
-            default:
-                kind = Text;
-                payload.append(v.toString().toUtf8());
-            }
+        if (changed.value(i)) {
+            kind = appendValue(values.at(i), payload);
+        } else if (i < baseCount) {
+            // Unchanged columns are copied as they are stored, without decoding.
+            kind = b[4 + i * kEntry];
+            const int end = get<qint32>(b + 4 + i * kEntry + 1);
+            const int start = i == 0 ? 4 + baseCount * kEntry : get<qint32>(b + 4 + (i - 1) * kEntry + 1);
+            payload.append(b + start, end - start);
         }
         header[4 + i * kEntry] = kind;
-        put<qint32>(header.data() + 4 + i * kEntry + 1, base + static_cast<qint32>(payload.size()));
+        put<qint32>(header.data() + 4 + i * kEntry + 1, headerSize + static_cast<qint32>(payload.size()));
     }
     PackedRow r;
     r.d_ = header + payload;

@@ -15,6 +15,8 @@ public:
     // Columns first .. first+count-1 of the statement's current row.
     static PackedRow fromStatement(sqlite3_stmt *st, int first, int count);
     static PackedRow fromValues(const QVector<QVariant> &values);
+    // base with the columns marked in changed replaced by values (a row of values.size() columns).
+    static PackedRow withChanges(const PackedRow &base, const QVector<QVariant> &values, const QVector<bool> &changed);
     static PackedRow nulls(int count);
 
     int size() const;
@@ -24,6 +26,8 @@ public:
 
 private:
     enum Kind : char { Null = 0, Int = 1, Real = 2, Text = 3, Blob = 4 };
+    // Appends one value to the payload and gives its kind.
+    static char appendValue(const QVariant &v, QByteArray &payload);
     // Layout: count (int32), then per column kind (char) and end offset (int32), then the data.
     QByteArray d_;
 };

@@ -18,7 +18,10 @@ public:
             log = std::make_shared<Recording>();
             return std::make_unique<RecordingSurface>(dpi, dpi, offset, offset, log);
         });
-        printTool().setPagePresenter([this](const QImage &page, const QImage &) { shownPages.append(page); });
+        printTool().setPagePresenter([this](const QImage &page, const QImage &background) {
+            shownPages.append(page);
+            shownBackgrounds.append(background);
+        });
     }
     ~RecordingJobs()
     {
@@ -27,7 +30,7 @@ public:
     }
     std::shared_ptr<Recording> log = std::make_shared<Recording>();   // of the last job
     QList<PrintJobSpec> specs;
-    QList<QImage> shownPages;
+    QList<QImage> shownPages, shownBackgrounds;
 };
 
 // Texts drawn character by character, joined into lines by their y (then x), per page.

@@ -261,3 +261,49 @@ TEST(PrintTool, DesignModePage)
     EXPECT_EQ(jobs.shownPages.size(), 2);
     EXPECT_TRUE(jobs.specs.isEmpty());   // nothing reached a printer
 }
+
+TEST(PrintTool, RoundedTableEnds)
+{
+    Job job;
+    // Rows of 8 mm, corner radius 4 mm, two columns of 4 cells of 4 mm: 0..32 mm wide, 3 rows.
+    job.tool._HyoSet(0, 0, 0.5, 8, 0.5, 0, 0.5, 0.5, 3, QStringLiteral("4,4"));
+    job.tool.setBrushColor(kLightCyan);
+    auto d = [](double mm) { return int(mm * 600 / 25.4); };
+
+    job.log().ops.clear();
+    job.tool._HyoRowFill(0);   // a rounded strip along the top and a plain rectangle below it
+    QList<RecordedOp> ops = job.log().ops;
+    ASSERT_EQ(ops.size(), 2);
+    EXPECT_EQ(ops[0].kind, Kind::RoundRect);
+    EXPECT_EQ(ops[0].v, (QVector<int>{0, 0, d(32), d(4), d(4), d(4)}));
+    EXPECT_EQ(ops[0].canvas.pen.style, Qt::NoPen);
+    EXPECT_EQ(ops[1].v, (QVector<int>{0, d(2), d(32), d(8)}));
+    EXPECT_EQ(job.tool.canvas().pen.style, Qt::SolidLine);
+
+    job.log().ops.clear();
+    job.tool._HyoColFill(1);   // the last column: rounded strip along the right edge
+    ops = job.log().ops;
+    ASSERT_EQ(ops.size(), 2);
+    EXPECT_EQ(ops[0].v, (QVector<int>{d(28), 0, d(32), d(24), d(4), d(4)}));
+    EXPECT_EQ(ops[1].v, (QVector<int>{d(16), 0, d(30), d(24)}));
+
+    job.log().ops.clear();
+    job.tool._HyoRowFill(1);   // a middle row is a plain rectangle
+    ASSERT_EQ(job.log().ops.size(), 1);
+    EXPECT_EQ(job.log().ops[0].kind, Kind::Rect);
+
+    job.log().ops.clear();
+    job.tool._HyoRowBox(2);    // the last row: two quarter arcs at the bottom and four lines
+    EXPECT_EQ(job.log().ofKind(Kind::Arc).size(), 2);
+    EXPECT_EQ(job.log().ofKind(Kind::Line).size(), 4);
+    EXPECT_EQ(job.log().ofKind(Kind::Arc)[0].canvas.brush.style, Qt::NoBrush);
+    EXPECT_EQ(job.tool.canvas().brush.style, Qt::SolidPattern);
+    EXPECT_EQ(job.tool.canvas().brush.color, kLightCyan);
+
+    job.log().ops.clear();
+    job.tool._HyoWaku();       // the outline as a clear-brush rounded rectangle
+    const QList<RecordedOp> rr = job.log().ofKind(Kind::RoundRect);
+    ASSERT_EQ(rr.size(), 1);
+    EXPECT_EQ(rr[0].v, (QVector<int>{0, 0, d(32), d(24), d(4), d(4)}));
+    EXPECT_EQ(rr[0].canvas.brush.style, Qt::NoBrush);
+}

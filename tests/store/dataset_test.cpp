@@ -249,3 +249,47 @@ TEST(Session, BadDataFoldersGiveClearErrors)
         EXPECT_TRUE(Session::data().tableExists(t.name)) << t.name.toStdString();
     Session::close();
 }
+
+// While a row is edited only the changed columns are held apart; the others are read from the
+// stored row, and the row shown after posting or cancelling is whole.
+TEST(Dataset, EditedRowKeepsItsUnchangedColumns)
+{
+    TempHome home;
+    Database &db = home.db();
+    makeItems(db);
+    db.exec(QStringLiteral("UPDATE items SET 済=1, 日付='2008-04-05' WHERE コード='0001'"));
+    Dataset q(db, QStringLiteral("SELECT * FROM items ORDER BY コード"));
+    q.open();
+    auto f = [&](const char16_t *name) -> Field & { return q.field(QString::fromUtf16(name)); };
+
+    q.edit();
+    EXPECT_EQ(f(u"名前").asString(), QStringLiteral("りんご"));   // unchanged columns read through
+    f(u"金額").setInteger(250);
+    EXPECT_EQ(f(u"金額").asInteger(), 250);
+    q.post();
+    EXPECT_EQ(f(u"名前").asString(), QStringLiteral("りんご"));
+    EXPECT_EQ(f(u"金額").asInteger(), 250);
+    EXPECT_TRUE(f(u"済").asBool());
+    EXPECT_EQ(f(u"日付").asDate(), QDate(2008, 4, 5));
+
+    // Setting a column back to its stored value and cancelling leaves the row as it was.
+    q.edit();
+    f(u"名前").setString(QStringLiteral("ぶどう"));
+    f(u"名前").setString(QStringLiteral("りんご"));
+    q.cancel();
+    EXPECT_EQ(f(u"名前").asString(), QStringLiteral("りんご"));
+    EXPECT_EQ(f(u"金額").asInteger(), 250);
+
+    // A new row: what was not set stays blank.
+    q.append();
+    f(u"コード").setString(QStringLiteral("0009"));
+    q.post();
+    EXPECT_EQ(f(u"コード").asString(), QStringLiteral("0009"));
+    EXPECT_TRUE(f(u"名前").isNull());
+    EXPECT_FALSE(f(u"済").asBool());
+    q.close();
+    q.open();
+    EXPECT_TRUE(q.locateExact(QStringLiteral("コード"), QStringLiteral("0001")));
+    EXPECT_EQ(f(u"金額").asInteger(), 250);
+    EXPECT_EQ(f(u"名前").asString(), QStringLiteral("りんご"));
+}

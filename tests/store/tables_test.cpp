@@ -174,3 +174,19 @@ TEST(Tables, SearchesUseAnIndex)
         EXPECT_TRUE(plan.contains(QRegularExpression(QStringLiteral("SEARCH .* USING (COVERING )?INDEX")))) << QString::fromUtf16(q).toStdString() << "\n" << plan.toStdString();
     }
 }
+
+TEST(Tables, CopiedNamesAndSlipsAreNotTiedToTheirMasters)
+{
+    TempHome home;
+    Database &db = home.db();
+    db.exec(QStringLiteral("INSERT INTO mbunrui (分類CODE, 分類名) VALUES ('01', '一般')"));
+    db.exec(QStringLiteral("INSERT INTO mtokui (得意先CODE, 得意先名, 分類CODE, 分類名) VALUES ('00000001', '山田', '01', '一般')"));
+    db.exec(QStringLiteral("INSERT INTO djuden (伝票No, 得意先CODE, 得意先名) VALUES ('00000001', '00000001', '山田')"));
+    db.exec(QStringLiteral("INSERT INTO djumei (伝行No, 伝票No, 行No, 送先CODE) VALUES ('0000000101', '00000001', '01', '00000001')"));
+    db.exec(QStringLiteral("UPDATE mbunrui SET 分類名='会員' WHERE 分類CODE='01'"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT 分類名 FROM mtokui WHERE 得意先CODE='00000001'")).toString(), QStringLiteral("一般"));
+    db.exec(QStringLiteral("DELETE FROM mbunrui"));
+    db.exec(QStringLiteral("DELETE FROM mtokui WHERE 得意先CODE='00000001'"));
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM djuden")).toInt(), 1);
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT count(*) FROM djumei")).toInt(), 1);
+}

@@ -120,6 +120,22 @@ QAction *RecordScreen::addCommand(const QString &menuTitle, const QString &capti
     return a;
 }
 
+void RecordScreen::removeCommand(const QString &caption)
+{
+    QAction *a = commands_.take(caption);
+    if (!a)
+        return;
+    availability_.remove(a);
+    for (QMenu *m : std::as_const(menus_))
+        m->removeAction(a);
+    removeAction(a);
+    a->deleteLater();
+    if (QPushButton *b = buttons_.take(caption)) {
+        buttonBar_->removeWidget(b);
+        b->deleteLater();
+    }
+}
+
 void RecordScreen::placeField(const QString &caption, QWidget *widget, int row, int column)
 {
     if (row < 0)

@@ -86,6 +86,9 @@ protected:
     // A command with a menu entry (in menuTitle) and a button; shortcut may be empty.
     QAction *addCommand(const QString &menuTitle, const QString &caption, const QKeySequence &shortcut,
                         Availability when, std::function<void()> handler, bool withButton = true);
+    // Takes a command off the screen (menu entry, button and shortcut), for screens that
+    // offer fewer commands than the pattern.
+    void removeCommand(const QString &caption);
     // Runs check(before, after) when the user leaves the widget with a text different from
     // the one it had on entry, in new and edit modes only.
     void watchExit(QWidget *widget, std::function<void(const QString &before, const QString &after)> check);
