@@ -140,6 +140,22 @@ void BM_SearchKeystrokeCode(benchmark::State &state)
 }
 BENCHMARK(BM_SearchKeystrokeCode)->Unit(benchmark::kMillisecond);
 
+// Leaving the search column list reopens the customers sorted by that column.
+void BM_SearchColumnSwitch(benchmark::State &state)
+{
+    fixture();
+    TfMTokuiFind find;
+    find.show();
+    const QString column = state.range(0) ? QStringLiteral("得意先名") : QStringLiteral("フリガナ");
+    for (auto _ : state) {
+        find.columnBox()->setCurrentText(column);
+        find.applySearchColumn();
+        benchmark::DoNotOptimize(find.query().recNo());
+    }
+    find.reject();
+}
+BENCHMARK(BM_SearchColumnSwitch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // Baseline: the first customer in reading order whose reading begins with the text.
 void BM_RawPrefixSeekReading(benchmark::State &state)
 {
