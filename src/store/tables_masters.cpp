@@ -46,6 +46,7 @@ TableDef mtokuiTable()
     t.indexes = {
         ix(QStringLiteral("phone"), {s(u"電話番号F")}),
         ix(QStringLiteral("reading"), {s(u"フリガナ")}),
+        ix(QStringLiteral("name"), {s(u"得意先名")}),   // the customer search sorts by name
         ix(QStringLiteral("class"), {s(u"分類CODE")}),
         ix(QStringLiteral("picked"), {s(u"選択")}),
         ix(QStringLiteral("regular"), {s(u"定期購入日")}),
