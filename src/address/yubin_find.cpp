@@ -2,6 +2,7 @@
 
 #include "app/common/common_routines.h"
 #include "app/common/ime_mode.h"
+#include "app/common/plain_button.h"
 #include "app/common/prompter.h"
 #include "postal_dictionary.h"
 #include "postal_search.h"
@@ -35,14 +36,6 @@ store::Database &unboundDatabase()
 {
     static store::Database db(QStringLiteral(":memory:"));
     return db;
-}
-
-QPushButton *plainButton(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
 }
 
 QString text(store::Dataset &set, const QString &column)

@@ -2,6 +2,7 @@
 
 #include "app/common/common_routines.h"
 #include "app/common/ime_mode.h"
+#include "app/common/plain_button.h"
 #include "app/common/prompter.h"
 #include "app/common/screen_state.h"
 #include "store/session.h"
@@ -41,12 +42,8 @@ TfMSyohinFind::TfMSyohinFind(QWidget *parent)
     setImeMode(findEdit_, ImeMode::Off);
     findLabel->setBuddy(findEdit_);
     useClass_ = new QCheckBox(QStringLiteral("分類を使う"), this);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    close_ = new QPushButton(QStringLiteral("閉じる"), this);
-    for (QPushButton *b : {ok_, close_}) {
-        b->setAutoDefault(false);   // Enter belongs to the search text and the list
-        b->setDefault(false);
-    }
+    ok_ = plainButton(QStringLiteral("OK"), this);   // Enter belongs to the search text and the list
+    close_ = plainButton(QStringLiteral("閉じる"), this);
     top->addWidget(findLabel);
     top->addWidget(findEdit_);
     top->addWidget(useClass_);

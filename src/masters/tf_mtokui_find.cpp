@@ -3,6 +3,7 @@
 #include "app/common/common_routines.h"
 #include "app/common/counter_routines.h"
 #include "app/common/ime_mode.h"
+#include "app/common/plain_button.h"
 #include "app/common/prompter.h"
 #include "app/common/screen_state.h"
 #include "customer_rules.h"
@@ -59,13 +60,6 @@ bool seekSortedPrefix(store::Dataset &set, const QString &column, const QString 
     return true;
 }
 
-QPushButton *plainButton(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
 } // namespace
 
 TfMTokuiFind::TfMTokuiFind(QWidget *parent) : QDialog(parent)

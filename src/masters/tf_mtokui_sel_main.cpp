@@ -1,6 +1,7 @@
 #include "tf_mtokui_sel_main.h"
 
 #include "app/common/common_routines.h"
+#include "app/common/plain_button.h"
 #include "app/common/prompter.h"
 #include "app/common/screen_state.h"
 #include "customer_rules.h"
@@ -16,16 +17,6 @@
 #include <QVBoxLayout>
 
 namespace minori {
-
-namespace {
-QPushButton *plainButton(const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-} // namespace
 
 TfMTokuiSelMain::TfMTokuiSelMain(QWidget *parent) : QDialog(parent)
 {

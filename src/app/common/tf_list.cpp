@@ -1,6 +1,7 @@
 #include "tf_list.h"
 
 #include "common_routines.h"
+#include "plain_button.h"
 #include "screen_state.h"
 #include "store/sjis.h"
 
@@ -49,14 +50,10 @@ TfList::TfList(QWidget *parent) : QDialog(parent)
         });
     }
     top->addStretch();
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    closeButton_ = new QPushButton(QStringLiteral("閉じる"), this);
-    for (QPushButton *b : {okButton_, closeButton_}) {
-        // Enter belongs to the grid and the find field, not to a default button.
-        b->setAutoDefault(false);
-        b->setDefault(false);
-        top->addWidget(b);
-    }
+    okButton_ = plainButton(QStringLiteral("OK"), this);
+    closeButton_ = plainButton(QStringLiteral("閉じる"), this);
+    top->addWidget(okButton_);
+    top->addWidget(closeButton_);
     connect(okButton_, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
     connect(closeButton_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
     connect(findEdit_, &QLineEdit::textChanged, this, &TfList::findTyped);
