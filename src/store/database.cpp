@@ -28,7 +28,11 @@ Statement::~Statement()
         sqlite3_finalize(stmt_);
 }
 
-Statement::Statement(Statement &&o) noexcept : db_(o.db_), stmt_(o.stmt_), sql_(std::move(o.sql_)) { o.stmt_ = nullptr; }
+Statement::Statement(Statement &&o) noexcept
+    : db_(o.db_), stmt_(o.stmt_), sql_(std::move(o.sql_)), attachment_(std::move(o.attachment_))
+{
+    o.stmt_ = nullptr;
+}
 
 Statement &Statement::operator=(Statement &&o) noexcept
 {
@@ -38,6 +42,7 @@ Statement &Statement::operator=(Statement &&o) noexcept
         db_ = o.db_;
         stmt_ = o.stmt_;
         sql_ = std::move(o.sql_);
+        attachment_ = std::move(o.attachment_);
         o.stmt_ = nullptr;
     }
     return *this;

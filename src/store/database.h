@@ -42,6 +42,10 @@ public:
     qint64 int64(int i) const;
     bool isNull(int i) const;
     const QString &sql() const { return sql_; }
+    // What a user derived from the statement once (a result set's field layout); it stays
+    // with the statement while it goes back and forth through the pool.
+    const std::shared_ptr<const void> &attachment() const { return attachment_; }
+    void setAttachment(std::shared_ptr<const void> a) { attachment_ = std::move(a); }
     sqlite3_stmt *handle() const { return stmt_; }
     explicit operator bool() const { return stmt_ != nullptr; }
 
@@ -50,6 +54,7 @@ private:
     sqlite3 *db_ = nullptr;
     sqlite3_stmt *stmt_ = nullptr;
     QString sql_;
+    std::shared_ptr<const void> attachment_;
 };
 
 // Prepared statements given back by result sets when they close, lent again to the next one

@@ -12,6 +12,12 @@ namespace store {
 namespace {
 constexpr int kPage = 128;            // rows loaded per page of a live set
 constexpr int kSmallPage = 8;         // the page of a set found with few rows (a lookup)
+
+// The fields of a prepared statement's columns, with the index by upper-case name.
+struct FieldLayout {
+    std::vector<std::pair<ColumnDef, bool>> columns;   // definition, writable
+    QHash<QString, int> index;
+};
 constexpr int kCacheLimit = 50000;    // loaded rows kept before the cache is dropped
 
 QDate parseDate(const QString &s)
@@ -312,18 +318,29 @@ void Dataset::open()
     pool_ = db_->pool();
 
     auto addFields = [this](Statement &st, int firstColumn) {
-        for (int i = firstColumn; i < st.columnCount(); ++i) {
-            const QString name = st.columnName(i);
-            ColumnDef def = columnFromDeclared(name, st.columnDeclType(i));
-            const bool writable = live_ && !st.columnOrigin(i).isEmpty() &&
-                                  st.columnTable(i).compare(table_, Qt::CaseInsensitive) == 0 &&
-                                  st.columnOrigin(i).compare(name, Qt::CaseInsensitive) == 0;
-            const int index = static_cast<int>(fields_.size());
-            fields_.emplace_back(this, index, def, writable);
-            const QString key = name.toUpper();
-            if (!fieldIndex_.contains(key))
-                fieldIndex_.insert(key, index);
+        // The layout is worked out once per prepared statement and travels with it through
+        // the pool: a query opened again and again does not read its column details again.
+        auto layout = std::static_pointer_cast<const FieldLayout>(st.attachment());
+        if (!layout || static_cast<int>(layout->columns.size()) != st.columnCount() - firstColumn) {
+            auto fresh = std::make_shared<FieldLayout>();
+            for (int i = firstColumn; i < st.columnCount(); ++i) {
+                const QString name = st.columnName(i);
+                const bool writable = live_ && !st.columnOrigin(i).isEmpty() &&
+                                      st.columnTable(i).compare(table_, Qt::CaseInsensitive) == 0 &&
+                                      st.columnOrigin(i).compare(name, Qt::CaseInsensitive) == 0;
+                const int index = static_cast<int>(fresh->columns.size());
+                fresh->columns.emplace_back(columnFromDeclared(name, st.columnDeclType(i)), writable);
+                const QString key = name.toUpper();
+                if (!fresh->index.contains(key))
+                    fresh->index.insert(key, index);
+            }
+            st.setAttachment(fresh);
+            layout = fresh;
         }
+        fields_.reserve(layout->columns.size());
+        for (const auto &[def, writable] : layout->columns)
+            fields_.emplace_back(this, static_cast<int>(fields_.size()), def, writable);
+        fieldIndex_ = layout->index;
     };
 
     if (live_) {
