@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <sqlite3.h>
 
 namespace store {
@@ -232,6 +233,7 @@ int Database::exec(const QString &sql, const QVariantList &params)
             sqlite3_free(err);
             throw SqlError(msg, sql, sqlite3_extended_errcode(db_));
         }
+        forgetPooledLayoutsAfterSchemaChange(sql);
         return sqlite3_changes(db_);
     }
     Statement st(db_, sql);
@@ -239,6 +241,16 @@ int Database::exec(const QString &sql, const QVariantList &params)
     while (st.step()) {
     }
     return sqlite3_changes(db_);
+}
+
+void Database::forgetPooledLayoutsAfterSchemaChange(const QString &sql)
+{
+    // Pooled statements carry the column layout their result sets read from them; after a
+    // table is changed a new pool makes the next result set read it afresh.
+    static const QRegularExpression ddl(QStringLiteral("\\b(CREATE|ALTER|DROP)\\s+TABLE\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (ddl.match(sql).hasMatch())
+        pool_ = std::make_shared<StatementPool>();
 }
 
 QVariant Database::scalar(const QString &sql, const QVariantList &params)

@@ -108,6 +108,7 @@ public:
     sqlite3 *handle() const { return db_; }
 
 private:
+    void forgetPooledLayoutsAfterSchemaChange(const QString &sql);
     sqlite3 *db_ = nullptr;
     QString path_;
     int depth_ = 0;

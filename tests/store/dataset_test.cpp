@@ -293,3 +293,25 @@ TEST(Dataset, EditedRowKeepsItsUnchangedColumns)
     EXPECT_EQ(f(u"金額").asInteger(), 250);
     EXPECT_EQ(f(u"名前").asString(), QStringLiteral("りんご"));
 }
+
+// A query opened again reuses its prepared statement; after its table is made anew the
+// result set reads the new columns, not the ones it knew.
+TEST(Dataset, ReopenedQuerySeesATableMadeAnew)
+{
+    TempHome home;
+    Database &db = home.db();
+    db.exec(QStringLiteral("CREATE TABLE work (a TEXT, b TEXT)"));
+    db.exec(QStringLiteral("INSERT INTO work VALUES ('1', '2')"));
+    const QString sql = QStringLiteral("SELECT * FROM work");
+    {
+        Dataset q(db, sql);
+        q.open();
+        EXPECT_EQ(q.field(QStringLiteral("b")).asString(), QStringLiteral("2"));
+    }
+    db.exec(QStringLiteral("DROP TABLE work; CREATE TABLE work (a TEXT, c TEXT)"));
+    db.exec(QStringLiteral("INSERT INTO work VALUES ('1', '3')"));
+    Dataset q(db, sql);
+    q.open();
+    EXPECT_EQ(q.findField(QStringLiteral("b")), nullptr);
+    EXPECT_EQ(q.field(QStringLiteral("c")).asString(), QStringLiteral("3"));
+}
