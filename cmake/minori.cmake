@@ -19,6 +19,6 @@ function(minori_test name)
   add_executable(${name} ${_src})
   target_link_libraries(${name} PRIVATE ${T_LIBS} minori_testsupport GTest::gtest)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MINORI_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()
