@@ -280,8 +280,7 @@ void StatementPool::giveBack(Statement &&st)
 {
     if (!st)
         return;
-    st.reset();
-    sqlite3_clear_bindings(st.handle());
+    st.reset();   // also clears the bindings
     if (count_ >= 64) {
         free_.clear();
         count_ = 0;

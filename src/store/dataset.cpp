@@ -12,13 +12,13 @@ namespace store {
 namespace {
 constexpr int kPage = 128;            // rows loaded per page of a live set
 constexpr int kSmallPage = 8;         // the page of a set found with few rows (a lookup)
+constexpr int kCacheLimit = 50000;    // loaded rows kept before the cache is dropped
 
 // The fields of a prepared statement's columns, with the index by upper-case name.
 struct FieldLayout {
     std::vector<std::pair<ColumnDef, bool>> columns;   // definition, writable
     QHash<QString, int> index;
 };
-constexpr int kCacheLimit = 50000;    // loaded rows kept before the cache is dropped
 
 QDate parseDate(const QString &s)
 {
@@ -43,11 +43,6 @@ QDateTime parseDateTime(const QString &s)
             t = QDateTime(date, QTime(0, 0));
     }
     return t;
-}
-
-bool isIntegral(ColType t)
-{
-    return t == ColType::Integer || t == ColType::SmallInt || t == ColType::Money || t == ColType::AutoInc;
 }
 } // namespace
 
@@ -256,11 +251,17 @@ Dataset::Dataset(Database &db, const QString &sql, QObject *parent) : QObject(pa
 
 Dataset::~Dataset() { releaseStatements(); }
 
+void Dataset::giveBack(Statement &&st)
+{
+    if (st)
+        if (auto pool = pool_.lock())
+            pool->giveBack(std::move(st));
+}
+
 void Dataset::releaseStatement(std::unique_ptr<Statement> &st)
 {
-    if (st && *st)
-        if (auto pool = pool_.lock())
-            pool->giveBack(std::move(*st));
+    if (st)
+        giveBack(std::move(*st));
     st.reset();
 }
 
@@ -348,19 +349,19 @@ void Dataset::open()
         tableRef_ = shape.tableRef;
         selectList_ = shape.selectList;
         rest_ = shape.rest;
-        auto ids = std::make_unique<Statement>();
+        Statement ids;
         try {
-            *ids = db_->borrow(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
+            ids = db_->borrow(QStringLiteral("SELECT _rowid_ FROM %1 %2").arg(tableRef_, rest_));
         } catch (const SqlError &) {
             // ORDER BY names an alias of the select list: read the ids through the full query.
-            *ids = db_->borrow(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
-                                   .arg(selectList_, tableRef_, rest_));
+            ids = db_->borrow(QStringLiteral("SELECT __rid FROM (SELECT _rowid_ AS __rid, %1 FROM %2 %3)")
+                                  .arg(selectList_, tableRef_, rest_));
         }
         if (!params_.isEmpty())
-            ids->bindAll(params_);
-        while (ids->step())
-            rowids_.push_back(ids->int64(0));
-        releaseStatement(ids);
+            ids.bindAll(params_);
+        while (ids.step())
+            rowids_.push_back(ids.int64(0));
+        giveBack(std::move(ids));
         cache_.reserve(qMin<qsizetype>(rowids_.size(), kCacheLimit));
         QStringList marks;
         // A lookup that finds a row or two binds a short list instead of a full page.

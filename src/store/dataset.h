@@ -174,6 +174,7 @@ private:
     QVector<qint64> rowids_;
     QHash<qint64, PackedRow> cache_;
     std::weak_ptr<StatementPool> pool_;     // where the statements go back when the set closes
+    void giveBack(Statement &&st);
     void releaseStatement(std::unique_ptr<Statement> &st);
     void releaseStatements();
     std::unique_ptr<Statement> pageStmt_;

@@ -135,10 +135,9 @@ PackedRow PackedRow::withChanges(const PackedRow &base, const QVector<QVariant> 
             kind = appendValue(values.at(i), payload);
         } else if (i < baseCount) {
             // Unchanged columns are copied as they are stored, without decoding.
-            kind = b[4 + i * kEntry];
-            const int end = get<qint32>(b + 4 + i * kEntry + 1);
-            const int start = i == 0 ? 4 + baseCount * kEntry : get<qint32>(b + 4 + (i - 1) * kEntry + 1);
-            payload.append(b + start, end - start);
+            const Cell c = base.cell(i);
+            kind = c.kind;
+            payload.append(b + c.start, c.end - c.start);
         }
         header[4 + i * kEntry] = kind;
         put<qint32>(header.data() + 4 + i * kEntry + 1, headerSize + static_cast<qint32>(payload.size()));
@@ -152,14 +151,20 @@ PackedRow PackedRow::nulls(int count) { return fromValues(QVector<QVariant>(coun
 
 int PackedRow::size() const { return d_.isEmpty() ? 0 : get<qint32>(d_.constData()); }
 
+PackedRow::Cell PackedRow::cell(int i) const
+{
+    const char *p = d_.constData();
+    const int end = get<qint32>(p + 4 + i * kEntry + 1);
+    const int start = i == 0 ? 4 + size() * kEntry : get<qint32>(p + 4 + (i - 1) * kEntry + 1);
+    return {p[4 + i * kEntry], start, end};
+}
+
 QVariant PackedRow::value(int i) const
 {
     if (i < 0 || i >= size())
         return {};
     const char *p = d_.constData();
-    const char kind = p[4 + i * kEntry];
-    const int end = get<qint32>(p + 4 + i * kEntry + 1);
-    const int start = i == 0 ? 4 + size() * kEntry : get<qint32>(p + 4 + (i - 1) * kEntry + 1);
+    const auto [kind, start, end] = cell(i);
     switch (kind) {
     case Int:
         return QVariant(static_cast<qlonglong>(get<qint64>(p + start)));

@@ -28,6 +28,13 @@ private:
     enum Kind : char { Null = 0, Int = 1, Real = 2, Text = 3, Blob = 4 };
     // Appends one value to the payload and gives its kind.
     static char appendValue(const QVariant &v, QByteArray &payload);
+    // Column i as stored: its kind and the byte range of its data in d_.
+    struct Cell {
+        char kind;
+        int start;
+        int end;
+    };
+    Cell cell(int i) const;
     // Layout: count (int32), then per column kind (char) and end offset (int32), then the data.
     QByteArray d_;
 };
